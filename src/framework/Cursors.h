@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QCursor>
+
+namespace fw {
+
+using MouseCursor = QCursor;
+
+[[nodiscard]] MouseCursor ArrowCursor();
+[[nodiscard]] MouseCursor WatchCursor();
+
+} // namespace fw

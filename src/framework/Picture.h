@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+
+#include <memory>
+
+class QSvgRenderer;
+
+namespace fw {
+
+// A picture from the resource store: an SVG drawing with a logical size in
+// pixels, rendered on demand at whatever size and device pixel ratio it is
+// drawn, so it stays sharp when scaled and on high-density screens. A picture
+// may carry a mask (another picture) whose opacity limits where it shows.
+class Picture {
+public:
+    // svg: the SVG document; an empty or invalid one gives a 0 × 0 picture.
+    explicit Picture(const QByteArray& svg);
+    // A picture of a plain image, at the image's size.
+    explicit Picture(QImage image);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    [[nodiscard]] int Width() const { return size_.width(); }
+    [[nodiscard]] int Height() const { return size_.height(); }
+    [[nodiscard]] QSize size() const { return size_; }
+    [[nodiscard]] bool isNull() const { return size_.isEmpty(); }
+
+    // Draws mask into this picture's mask: from now on the picture shows only
+    // where mask is opaque.
+    void setMask(const Picture* mask);
+    [[nodiscard]] const Picture* mask() const { return mask_; }
+
+    // The picture rendered at a logical size and device pixel ratio; cached.
+    [[nodiscard]] QPixmap pixmap(QSize logicalSize, qreal devicePixelRatio) const;
+    [[nodiscard]] QImage image(QSize logicalSize, qreal devicePixelRatio) const;
+
+private:
+    std::unique_ptr<QSvgRenderer> svg_;
+    QImage raster_;
+    QSize size_;
+    const Picture* mask_ = nullptr;
+    mutable QHash<quint64, QPixmap> cache_;
+};
+
+} // namespace fw

@@ -1,0 +1,74 @@
+#include "ResourceStore.h"
+
+#include "Picture.h"
+#include "Sound.h"
+
+#include <QFile>
+#include <QPixmap>
+
+namespace fw {
+
+namespace {
+std::optional<QByteArray> readResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+} // namespace
+
+ResourceStore::ResourceStore(QString root) : root_(std::move(root)) {}
+
+std::unique_ptr<Picture> ResourceStore::GetPicture(int id) const
+{
+    ++fetches_;
+    const auto svg = readResource(QStringLiteral("%1/picture/%2.svg").arg(root_).arg(id));
+    if (!svg)
+        return nullptr;
+    auto picture = std::make_unique<Picture>(*svg);
+    if (picture->isNull())
+        return nullptr;
+    return picture;
+}
+
+std::unique_ptr<Sound> ResourceStore::GetSound(int id) const
+{
+    ++fetches_;
+    const QString path = QStringLiteral("%1/sound/%2.wav").arg(root_).arg(id);
+    if (!QFile::exists(path))
+        return nullptr;
+    return std::make_unique<Sound>(path);
+}
+
+QString ResourceStore::GetResource(const QString& type, int id) const
+{
+    ++fetches_;
+    const auto text = readResource(QStringLiteral("%1/%2/%3.txt").arg(root_, type).arg(id));
+    return text ? QString::fromUtf8(*text) : QString();
+}
+
+std::unique_ptr<MouseCursor> ResourceStore::getCursor(int id) const
+{
+    ++fetches_;
+    const auto svg = readResource(QStringLiteral("%1/cursor/%2.svg").arg(root_).arg(id));
+    if (!svg)
+        return nullptr;
+    const Picture picture(*svg);
+    if (picture.isNull())
+        return nullptr;
+    int hotX = 0;
+    int hotY = 0;
+    if (const auto hotspot = readResource(QStringLiteral("%1/cursor/%2.hotspot").arg(root_).arg(id))) {
+        const QList<QByteArray> parts = hotspot->simplified().split(' ');
+        if (parts.size() == 2) {
+            hotX = parts[0].toInt();
+            hotY = parts[1].toInt();
+        }
+    }
+    // Drawn at twice the size for sharp cursors on high-density screens.
+    const QPixmap pm = picture.pixmap(picture.size(), 2.0);
+    return std::make_unique<MouseCursor>(pm, hotX, hotY);
+}
+
+} // namespace fw
