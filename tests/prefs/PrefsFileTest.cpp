@@ -1,25 +1,278 @@
 #include "AppFixture.h"
 
 #include "framework/Files.h"
+#include "framework/Sound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
 
 using testsupport::AppFixture;
 using tibbly::myPrefs;
+namespace hallEntry = tibbly::hallEntry;
 
-class FirstStart : public AppFixture {};
+namespace {
 
-TEST_F(FirstStart, WritesTheDefaultFileByteForByte)
+QByteArray pstring(const QByteArray& text) { return QByteArray(1, char(text.size())) + text; }
+
+QByteArray defaultFile()
+{
+    QByteArray bytes;
+    bytes.append(char(0)).append(char(200)).append(char(0));
+    for (int i = 0; i < 10; ++i)
+        bytes.append(pstring("Nobody000000"));
+    bytes.append(char(0)).append(char(0));
+    bytes.append(pstring("Unknown"));
+    bytes.append(char(0)).append(char(0));
+    return bytes;
+}
+
+} // namespace
+
+class PrefsFile : public AppFixture {};
+
+TEST_F(PrefsFile, FirstStartWritesTheDefaultFileByteForByte)
 {
     const auto bytes = fw::readWholeFile(prefsPath());
     ASSERT_TRUE(bytes.has_value());
-    QByteArray expected;
-    expected.append(char(0)).append(char(200)).append(char(0));
-    for (int i = 0; i < 10; ++i)
-        expected.append(char(12)).append("Nobody000000");
-    expected.append(char(0)).append(char(0));
-    expected.append(char(7)).append("Unknown");
-    expected.append(char(0)).append(char(0));
-    EXPECT_EQ(expected.size(), 145);
-    EXPECT_EQ(*bytes, expected);
+    EXPECT_EQ(bytes->size(), 145);
+    EXPECT_EQ(*bytes, defaultFile());
     EXPECT_FALSE(prefs().fileDirty);
+    EXPECT_EQ(prefs().players, QStringList{QStringLiteral("Unknown")});
     EXPECT_EQ(prefs().getCurPlayer(), QStringLiteral("Unknown"));
+    EXPECT_EQ(tibbly::Globals::gTotalScore, 0);
+}
+
+TEST_F(PrefsFile, StoreSurvivesARoundTrip)
+{
+    myPrefs& p = prefs();
+    p.prSndOff = true;
+    p.hallInfo[0] = hallEntry::make(QStringLiteral("Zoë"), 12345);
+    p.hallInfo[9] = hallEntry::make(QStringLiteral("Tom"), 420);
+    p.players = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
+    p.curPlayerIndex = 2;
+    p.writePrefFile();
+
+    myPrefs back;
+    back.readPrefFile();
+    EXPECT_TRUE(back.prSndOff);
+    EXPECT_EQ(back.versNum, 200);
+    EXPECT_EQ(back.hallInfo, p.hallInfo);
+    EXPECT_EQ(back.players, p.players);
+    EXPECT_EQ(back.getCurPlayer(), QStringLiteral("Cy"));
+
+    // The players field holds the upper bound (2), not the count.
+    const QByteArray bytes = *fw::readWholeFile(prefsPath());
+    const QByteArray tail = QByteArray::fromHex("0002") + pstring("Ann") + pstring("Bob") +
+                            pstring("Cy") + QByteArray::fromHex("0002");
+    EXPECT_TRUE(bytes.endsWith(tail));
+}
+
+TEST_F(PrefsFile, OnlyTheFirstTenHallEntriesAreStored)
+{
+    prefs().hallInfo.insert(0, hallEntry::make(QStringLiteral("New"), 5));
+    ASSERT_EQ(prefs().hallInfo.size(), 11);
+    prefs().writePrefFile();
+    myPrefs back;
+    back.readPrefFile();
+    EXPECT_EQ(back.hallInfo, prefs().hallInfo.mid(0, 10));
+}
+
+TEST_F(PrefsFile, AddingPlayersReplacesTheUnknownPlaceholderThenAppends)
+{
+    prefs().addName(QStringLiteral("Ann"));
+    EXPECT_EQ(prefs().players, QStringList{QStringLiteral("Ann")});
+    EXPECT_FALSE(prefs().fileDirty);
+    prefs().addName(QStringLiteral("Bob"));
+    prefs().addName(QStringLiteral("Unknown"));
+    EXPECT_EQ(prefs().players, (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"),
+                                            QStringLiteral("Unknown")}));
+    myPrefs back;
+    back.readPrefFile();
+    EXPECT_EQ(back.players, prefs().players);
+}
+
+TEST_F(PrefsFile, WriteFailureIsToldOnceAndNotRetriedAtQuit)
+{
+    // A file where the preferences folder should be makes every write fail.
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
+
+    prefs().fileDirty = true;
+    prefs().writePrefFile();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Unable to write Preferences File")});
+    EXPECT_FALSE(prefs().fileDirty);
+
+    app().finish();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST_F(PrefsFile, QuitWritesOnlyWhenSomethingChanged)
+{
+    const QString path = prefsPath();
+    ASSERT_TRUE(QFile::remove(path));
+    app().finish();
+    EXPECT_FALSE(QFile::exists(path)) << "a clean store is not written at quit";
+}
+
+TEST_F(PrefsFile, QuitWritesAChangedStoreOnce)
+{
+    prefs().prSndOff = true;
+    prefs().fileDirty = true;
+    app().finish();
+    EXPECT_FALSE(prefs().fileDirty);
+    myPrefs back;
+    back.readPrefFile();
+    EXPECT_TRUE(back.prSndOff);
+}
+
+TEST_F(PrefsFile, SoundSwitchSilencesPlaySnd)
+{
+    fw::Sound sound(QStringLiteral(":/store/sound/176.wav"));
+    prefs().prSndOff = true;
+    prefs().playSnd(&sound);
+    EXPECT_EQ(sound.playCount(), 0);
+    prefs().prSndOff = false;
+    prefs().playSnd(&sound);
+    EXPECT_EQ(sound.playCount(), 1);
+    prefs().playSnd(nullptr);
+}
+
+// Reading ---------------------------------------------------------------------
+
+TEST(PrefsRead, FileEndingAfterTheHallEntriesGetsTheUnknownPlayer)
+{
+    const QByteArray bytes = defaultFile().left(3 + 130);
+    myPrefs p;
+    p.fromBytes(bytes);
+    EXPECT_EQ(p.players, QStringList{QStringLiteral("Unknown")});
+    EXPECT_EQ(p.curPlayerIndex, 0);
+    EXPECT_EQ(p.hallInfo.size(), 10);
+}
+
+TEST(PrefsRead, FileCutAnywhereKeepsWhatCameBeforeTheCut)
+{
+    QByteArray full = QByteArray::fromHex("00c801");
+    for (int i = 0; i < 10; ++i)
+        full.append(pstring("Ann00012" + QByteArray::number(i)));
+    full.append(QByteArray::fromHex("0001") + pstring("Ann") + pstring("Bob") +
+                QByteArray::fromHex("0001"));
+
+    for (qsizetype cut = 0; cut <= full.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        myPrefs p;
+        p.fromBytes(full.left(cut));
+        ASSERT_FALSE(p.players.isEmpty());
+        ASSERT_GE(p.curPlayerIndex, 0);
+        ASSERT_LT(p.curPlayerIndex, p.players.size());
+        ASSERT_EQ(p.hallInfo.size(), 10);
+        EXPECT_EQ(p.prSndOff, cut >= 3);
+        for (const QString& entry : p.hallInfo)
+            EXPECT_TRUE(entry == hallEntry::kEmpty || entry.startsWith(QStringLiteral("Ann")));
+    }
+    myPrefs whole;
+    whole.fromBytes(full);
+    EXPECT_EQ(whole.getCurPlayer(), QStringLiteral("Bob"));
+    EXPECT_EQ(whole.hallInfo[9], QStringLiteral("Ann000129"));
+}
+
+TEST(PrefsRead, EmptyFileGivesTheDefaults)
+{
+    myPrefs p;
+    p.fromBytes(QByteArray());
+    EXPECT_EQ(p.versNum, 200);
+    EXPECT_FALSE(p.prSndOff);
+    EXPECT_EQ(p.hallInfo, QStringList(10, hallEntry::kEmpty));
+    EXPECT_EQ(p.players, QStringList{QStringLiteral("Unknown")});
+}
+
+TEST(PrefsRead, DamagedCountsAndIndexesStayInRange)
+{
+    // A negative upper bound reads no names; a current player beyond the list
+    // falls back to the first.
+    QByteArray bytes = defaultFile().left(133);
+    myPrefs negative;
+    negative.fromBytes(bytes + QByteArray::fromHex("ffff0000"));
+    EXPECT_EQ(negative.players, QStringList{QStringLiteral("Unknown")});
+
+    myPrefs beyond;
+    beyond.fromBytes(bytes + QByteArray::fromHex("0000") + pstring("Ann") + QByteArray::fromHex("0009"));
+    EXPECT_EQ(beyond.curPlayerIndex, 0);
+    EXPECT_EQ(beyond.getCurPlayer(), QStringLiteral("Ann"));
+
+    // A huge upper bound with few names stops at the end of the data.
+    myPrefs huge;
+    huge.fromBytes(bytes + QByteArray::fromHex("7fff") + pstring("Ann"));
+    EXPECT_EQ(huge.players, QStringList{QStringLiteral("Ann")});
+}
+
+TEST(PrefsRead, GarbageLoadsWithoutACrash)
+{
+    QRandomGenerator random(1234);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(random.bounded(0, 600), Qt::Uninitialized);
+        for (char& b : bytes)
+            b = char(random.bounded(256));
+        myPrefs p;
+        p.fromBytes(bytes);
+        ASSERT_FALSE(p.players.isEmpty());
+        ASSERT_LT(p.curPlayerIndex, p.players.size());
+        ASSERT_GE(p.curPlayerIndex, 0);
+        (void)p.getCurPlayer();
+        for (const QString& entry : p.hallInfo) {
+            const int score = hallEntry::score(entry);
+            ASSERT_GE(score, 0);
+            ASSERT_LE(score, hallEntry::kMaxScore);
+        }
+    }
+}
+
+// Hall entries ----------------------------------------------------------------
+
+TEST(HallEntry, NameAndScoreAreReadFromTheEnd)
+{
+    struct Case {
+        QString entry;
+        QString name;
+        int score;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Tom000420"), QStringLiteral("Tom"), 420},
+        {QStringLiteral("Nobody000000"), QStringLiteral("Nobody"), 0},
+        {QStringLiteral("000420"), QString(), 420},
+        {QStringLiteral("abc"), QStringLiteral("abc"), 0},
+        {QStringLiteral("Tom12x456"), QStringLiteral("Tom12x456"), 0},
+        {QString(), QString(), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry.toStdString());
+        EXPECT_EQ(hallEntry::name(c.entry), c.name);
+        EXPECT_EQ(hallEntry::score(c.entry), c.score);
+    }
+}
+
+TEST(HallEntry, MadeEntriesAlwaysFitTheFile)
+{
+    EXPECT_EQ(hallEntry::make(QStringLiteral("Tom"), 420), QStringLiteral("Tom000420"));
+    EXPECT_EQ(hallEntry::make(QStringLiteral("Big"), 5'000'000), QStringLiteral("Big999999"));
+    EXPECT_EQ(hallEntry::make(QStringLiteral("Low"), -7), QStringLiteral("Low000000"));
+
+    // A long name of two-byte characters is cut on a character boundary.
+    const QString longName(300, QChar(0x00e9));
+    const QString entry = hallEntry::make(longName, 12);
+    EXPECT_LE(entry.toUtf8().size(), 255);
+    EXPECT_EQ(hallEntry::score(entry), 12);
+    EXPECT_EQ(hallEntry::name(entry), QString(124, QChar(0x00e9)));
+
+    myPrefs p;
+    p.hallInfo[0] = entry;
+    p.players = {longName};
+    myPrefs back;
+    back.fromBytes(p.toBytes());
+    EXPECT_EQ(back.hallInfo[0], entry);
+    EXPECT_EQ(back.players[0].toUtf8().size(), 254);
 }
