@@ -1,0 +1,193 @@
+#include "framework/Application.h"
+#include "framework/Canvas.h"
+#include "framework/ImplicitInstance.h"
+#include "framework/Strings.h"
+#include "framework/Window.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<std::string> events;
+
+fw::WindowLayout layoutTitled(const char* title)
+{
+    fw::WindowLayout layout;
+    layout.title = QString::fromLatin1(title);
+    layout.width = 200;
+    layout.height = 100;
+    return layout;
+}
+
+class Probe : public fw::Window {
+public:
+    Probe() : fw::Window(layoutTitled("Probe"))
+    {
+        auto* a = add(new fw::Canvas(content(), {0, 0, 10, 10}));
+        auto* b = add(new fw::Canvas(content(), {10, 0, 10, 10}));
+        a->onOpen = [] { events.push_back("a.Open"); };
+        b->onOpen = [] { events.push_back("b.Open"); };
+    }
+    static Probe* instance() { return fw::implicitInstance<Probe>(); }
+
+    bool refuse = false;
+    int opens = 0;
+    int closes = 0;
+    QString lastKey;
+
+protected:
+    void Event_Open() override
+    {
+        ++opens;
+        events.push_back("window.Open");
+    }
+    void Event_Close() override { ++closes; }
+    bool Event_CancelClose(bool) override { return refuse; }
+    bool Event_KeyDown(const QString& key) override
+    {
+        lastKey = key;
+        return false;
+    }
+};
+
+class Other : public fw::Window {
+public:
+    Other() : fw::Window(layoutTitled("Other")) {}
+    static Other* instance() { return fw::implicitInstance<Other>(); }
+};
+
+class QuitProbe : public fw::Application {
+public:
+    int closeEvents = 0;
+
+protected:
+    void Event_Close() override { ++closeEvents; }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { events.clear(); }
+    void TearDown() override
+    {
+        fw::discardAllWindows();
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(WindowTest, ControlsOpenInCreationOrderBeforeTheWindow)
+{
+    Probe::instance();
+    EXPECT_EQ(events, (std::vector<std::string>{"a.Open", "b.Open", "window.Open"}));
+}
+
+TEST_F(WindowTest, AccessorReturnsTheOpenInstanceWithoutOpeningItAgain)
+{
+    Probe* first = Probe::instance();
+    first->lastKey = QStringLiteral("kept");
+    Probe* again = Probe::instance();
+    EXPECT_EQ(first, again);
+    EXPECT_EQ(again->opens, 1);
+    EXPECT_EQ(again->lastKey, QStringLiteral("kept"));
+    EXPECT_NE(static_cast<fw::Window*>(Other::instance()), static_cast<fw::Window*>(first));
+}
+
+TEST_F(WindowTest, ClosedWindowIsMadeAfreshAtOnce)
+{
+    Probe* first = Probe::instance();
+    first->lastKey = QStringLiteral("old state");
+    ASSERT_TRUE(first->Close());
+    EXPECT_EQ(first->closes, 1);
+    // The old object may still exist until the event loop deletes it, but the
+    // accessor no longer hands it out.
+    Probe* second = Probe::instance();
+    EXPECT_TRUE(second->lastKey.isEmpty());
+    EXPECT_EQ(second->opens, 1);
+}
+
+TEST_F(WindowTest, RefusedCloseKeepsTheWindowAndItsInstance)
+{
+    Probe* probe = Probe::instance();
+    probe->refuse = true;
+    EXPECT_FALSE(probe->Close());
+    EXPECT_EQ(probe->closes, 0);
+    EXPECT_EQ(Probe::instance(), probe);
+    probe->refuse = false;
+    EXPECT_TRUE(probe->Close());
+}
+
+TEST_F(WindowTest, QuitIsAbandonedWhenAWindowRefusesToClose)
+{
+    QuitProbe app;
+    Probe* probe = Probe::instance();
+    Other* other = Other::instance();
+    probe->refuse = true;
+    EXPECT_FALSE(app.quit());
+    EXPECT_EQ(app.closeEvents, 0);
+    EXPECT_FALSE(probe->isClosed());
+
+    probe->refuse = false;
+    EXPECT_TRUE(app.quit());
+    EXPECT_TRUE(probe->isClosed());
+    EXPECT_TRUE(other->isClosed());
+    EXPECT_EQ(app.closeEvents, 1);
+    app.finish();
+    EXPECT_EQ(app.closeEvents, 1) << "the Close event runs once";
+}
+
+TEST_F(WindowTest, KeysReachKeyDownAsCharacters)
+{
+    Probe* probe = Probe::instance();
+    probe->typeKey(fw::Window::kReturn);
+    EXPECT_EQ(probe->lastKey, fw::Chr(13));
+    probe->typeKey(fw::Window::kEnter);
+    EXPECT_EQ(probe->lastKey, fw::Chr(3));
+}
+
+TEST_F(WindowTest, CanvasMouseUpFollowsOnlyAnAcceptedMouseDown)
+{
+    auto* probe = Probe::instance();
+    fw::Canvas canvas(probe->content(), {0, 0, 20, 20});
+    bool accept = false;
+    std::vector<std::pair<int, int>> ups;
+    canvas.onMouseDown = [&](int, int) { return accept; };
+    canvas.onMouseUp = [&](int x, int y) { ups.emplace_back(x, y); };
+    canvas.click();
+    EXPECT_TRUE(ups.empty());
+    accept = true;
+    canvas.press(3, 3);
+    canvas.release(-40, 90);
+    EXPECT_EQ(ups, (std::vector<std::pair<int, int>>{{-40, 90}}));
+}
+
+TEST(Strings, FormatMasks)
+{
+    struct Case {
+        double value;
+        const char* mask;
+        const char* text;
+    };
+    const Case cases[] = {
+        {420, "000000", "000420"},   {0, "000000", "000000"},     {999999, "000000", "999999"},
+        {0, "###,##0", "0"},         {12345, "###,##0", "12,345"}, {1234567, "###,##0", "1,234,567"},
+        {999, "###,##0", "999"},     {7, "#00", "07"},             {0, "#00", "00"},
+        {1000, "#00", "1000"},       {-300, "#00", "-300"},        {-5, "#00", "-05"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fw::Format(c.value, QString::fromLatin1(c.mask)), QString::fromLatin1(c.text))
+            << c.value << " " << c.mask;
+}
+
+TEST(Strings, ValReadsTheLeadingNumber)
+{
+    EXPECT_EQ(fw::Val(QStringLiteral("001234")), 1234);
+    EXPECT_EQ(fw::Val(QStringLiteral("  42abc")), 42);
+    EXPECT_EQ(fw::Val(QStringLiteral("abc")), 0);
+    EXPECT_EQ(fw::Val(QString()), 0);
+    EXPECT_TRUE(fw::sameText(QStringLiteral("unknown"), QStringLiteral("Unknown")));
+}
