@@ -1,0 +1,47 @@
+#include "app/Startup.h"
+
+#include "app/App.h"
+#include "app/Globals.h"
+#include "assets/Assets.h"
+#include "framework/ImplicitInstance.h"
+#include "prefs/myPrefs.h"
+#include "ui/FileTypes1.h"
+#include "ui/MenuBar1.h"
+#include "windows/startScrn.h"
+
+#include <QApplication>
+
+namespace tibbly {
+
+Startup::Startup(int& argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    qtApp_ = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tibbly"));
+    QApplication::setApplicationVersion(QStringLiteral(TIBBLY_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tibbly"));
+}
+
+void Startup::start()
+{
+    FileTypes1::_Initialize();
+    app_ = std::make_unique<App>();
+    app_->setMenuBar(&MenuBar1::instance());
+    // The preferences are read before the start window first becomes active,
+    // since its players pop-up and its menus show what they hold.
+    app_->open();
+    app_->attachToEventLoop();
+    startScrn::instance();
+}
+
+int Startup::run() { return QApplication::exec(); }
+
+Startup::~Startup()
+{
+    releaseAssets();
+    fw::discardAllWindows();
+    app_.reset();
+    Globals::gPrefs.reset();
+}
+
+} // namespace tibbly
