@@ -37,9 +37,14 @@ void forgetImplicitWindow(const Window* window)
 void discardAllWindows()
 {
     registry().clear();
+    // Deleting a window deletes its own top-level children (menus), so the
+    // windows are gathered first and each is checked before it goes.
+    QList<QPointer<Window>> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* window = dynamic_cast<Window*>(widget))
-            delete window;
+            windows.append(window);
+    for (const QPointer<Window>& window : windows)
+        delete window.data();
 }
 
 } // namespace fw
