@@ -50,7 +50,7 @@ qint64 wavLengthMs(const QByteArray& data)
             const qint64 available = std::min<qint64>(size, data.size() - pos - 8);
             return available * 1000 / byteRate;
         }
-        pos += 8 + size + (size & 1);
+        pos += 8 + qint64(size) + (size & 1);
     }
     return -1;
 }

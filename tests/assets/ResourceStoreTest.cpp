@@ -1,0 +1,82 @@
+#include "framework/ResourceStore.h"
+#include "framework/Picture.h"
+#include "framework/Sound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EmptyResourceStore : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(root_.isValid()); }
+    [[nodiscard]] QString root() const { return root_.path(); }
+    void put(const QString& relativePath, const QByteArray& bytes) const {
+        const QString path = root_.filePath(relativePath);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+  private:
+    QTemporaryDir root_;
+};
+
+} // namespace
+
+TEST_F(EmptyResourceStore, GivesNothingOfAnyKind) {
+    const fw::ResourceStore store(root());
+    EXPECT_EQ(store.GetPicture(168), nullptr);
+    EXPECT_EQ(store.GetSound(168), nullptr);
+    EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 168).isEmpty());
+    EXPECT_EQ(store.getCursor(168), nullptr);
+}
+
+TEST_F(EmptyResourceStore, AsksAgainForAMissingPictureEveryTime) {
+    const fw::ResourceStore store(root());
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(store.GetPicture(170), nullptr);
+        EXPECT_EQ(store.fetchCount(), i);
+    }
+}
+
+TEST_F(EmptyResourceStore, ADamagedPictureOrCursorGivesNothing) {
+    put(QStringLiteral("picture/170.svg"), "<svg this is not");
+    put(QStringLiteral("cursor/168.svg"), QByteArray());
+    const fw::ResourceStore store(root());
+    EXPECT_EQ(store.GetPicture(170), nullptr);
+    EXPECT_EQ(store.getCursor(168), nullptr);
+}
+
+TEST_F(EmptyResourceStore, ACursorWithADamagedHotSpotPointsFromItsCorner) {
+    put(QStringLiteral("cursor/168.svg"),
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16">)"
+        R"(<rect width="16" height="16" fill="black"/></svg>)");
+    put(QStringLiteral("cursor/168.hotspot"), "twelve");
+    const fw::ResourceStore store(root());
+    const auto cursor = store.getCursor(168);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->hotSpot(), QPoint(0, 0));
+}
+
+TEST(ResourceStore, ARootThatDoesNotExistGivesNothing) {
+    const fw::ResourceStore store(QStringLiteral("/nonexistent/tibbly/store"));
+    EXPECT_EQ(store.GetPicture(168), nullptr);
+    EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 171).isEmpty());
+    EXPECT_EQ(store.getCursor(168), nullptr);
+}
+
+TEST(ResourceStore, AnIdTheStoreDoesNotHoldGivesNothing) {
+    // 182, 183 and 191 are gaps in the picture numbering.
+    const fw::ResourceStore store;
+    EXPECT_EQ(store.GetPicture(182), nullptr);
+    EXPECT_EQ(store.GetPicture(191), nullptr);
+    EXPECT_EQ(store.GetSound(180), nullptr);
+    EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 172).isEmpty());
+    EXPECT_EQ(store.getCursor(169), nullptr);
+}
