@@ -36,7 +36,8 @@ EditField::EditField(QWidget* parent, const Bounds& bounds, const EditFieldOptio
     }
     applyTextStyle(*editor, options.style);
     QPalette palette = editor->palette();
-    palette.setColor(QPalette::Base, options.backColor);
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Base, options.backColor);
     editor->setPalette(palette);
     if (!options.helpTag.isEmpty())
         editor->setToolTip(options.helpTag);

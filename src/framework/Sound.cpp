@@ -90,7 +90,10 @@ void Sound::Stop()
 
 bool Sound::IsPlaying() const
 {
-    return started_ && Clock::current().nowMs() - startedAt_ < lengthMs_;
+    // A sound started on another clock (a test clock since replaced) has no
+    // meaningful start here and counts as ended.
+    const qint64 elapsed = Clock::current().nowMs() - startedAt_;
+    return started_ && elapsed >= 0 && elapsed < lengthMs_;
 }
 
 void Sound::setAudioEnabled(bool enabled)

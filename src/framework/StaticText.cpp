@@ -11,9 +11,13 @@ void applyTextStyle(QWidget& widget, const TextStyle& style)
     QFont font = systemFont(style.font, style.size, style.bold, style.italic);
     font.setUnderline(style.underline);
     widget.setFont(font);
+    // Only the enabled looks take the style's colour, so a disabled control
+    // still looks disabled.
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, style.color);
-    palette.setColor(QPalette::Text, style.color);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, style.color);
+        palette.setColor(group, QPalette::Text, style.color);
+    }
     widget.setPalette(palette);
 }
 
@@ -34,7 +38,8 @@ StaticText::StaticText(QWidget* parent, const Bounds& bounds, const QString& tex
 void StaticText::setTextColor(const QColor& color)
 {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, color);
     setPalette(palette);
 }
 

@@ -111,7 +111,10 @@ void Window::Show()
     if (closed_)
         return;
     if (!isVisible()) {
-        adjustSize();
+        // A resizable window keeps the size its layout gave it; adjusting it
+        // would shrink it to its content's 64 x 64 minimum.
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
         // Centred on the screen, a little above the middle.
         if (const QScreen* screen = QApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
@@ -130,7 +133,12 @@ void Window::Show()
 
 void Window::ShowModal()
 {
-    setWindowModality(Qt::ApplicationModal);
+    // Qt takes a change of modality only while the window is hidden.
+    if (windowModality() != Qt::ApplicationModal) {
+        if (isVisible())
+            hide();
+        setWindowModality(Qt::ApplicationModal);
+    }
     Show();
 }
 

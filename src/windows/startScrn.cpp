@@ -1,12 +1,46 @@
 #include "windows/startScrn.h"
 
+#include "app/Globals.h"
+#include "assets/Assets.h"
+#include "framework/Canvas.h"
 #include "framework/ImplicitInstance.h"
+#include "framework/Menu.h"
+#include "framework/StaticText.h"
+#include "framework/System.h"
+#include "games/find/GameScrn.h"
+#include "prefs/myPrefs.h"
+#include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
+#include "ui/PressOffset.h"
+#include "ui/autoFillPop.h"
+#include "windows/AboutScrn.h"
+#include "windows/Links.h"
+#include "windows/Named.h"
+#include "windows/ResultsScrn.h"
+#include "windows/helpScrn.h"
+#include "windows/newPlayerScrn.h"
 
 namespace tibbly {
 
 namespace {
-fw::WindowLayout startLayout()
+
+const QString kMakerNotice =
+    QStringLiteral("Tibbly, a puzzle game for children, by the Tibbly developers");
+const QColor kButtonTitleColor(0xF0, 0xF0, 0xF0);
+constexpr int kButtonTextSize = 14;
+
+fw::TextStyle labelStyle(int alignment, const QColor& color = Qt::black, int size = 0)
+{
+    fw::TextStyle style;
+    style.alignment = alignment;
+    style.color = color;
+    style.size = size;
+    return style;
+}
+
+} // namespace
+
+fw::WindowLayout startScrn::Layout()
 {
     fw::WindowLayout l;
     l.title = QStringLiteral("Starting Screen");
@@ -16,10 +50,199 @@ fw::WindowLayout startLayout()
     l.menuBar = &MenuBar1::instance();
     return l;
 }
-} // namespace
 
-startScrn::startScrn() : fw::Window(startLayout()) {}
+startScrn::startScrn() : fw::Window(Layout())
+{
+    CreateControls();
+    AddMenuHandlers();
+}
 
 startScrn* startScrn::instance() { return fw::implicitInstance<startScrn>(); }
+
+void startScrn::CreateControls()
+{
+    QWidget* area = content();
+    auto* title = add(named(new fw::Canvas(area, {50, 8, 460, 40}), "TitleCnv"));
+    title->setBackdrop(mainTitle());
+
+    findCnv = add(named(new CnvBtn(area, {345, 100, 150, 36}), "findCnv"));
+    findCnv->onOpen = [this] { findCnv_Open(); };
+    findCnv->onMouseUp = [this](int x, int y) { findCnv_MouseUp(x, y); };
+
+    captureCnv = add(named(new CnvBtn(area, {345, 150, 150, 36}), "captureCnv"));
+    captureCnv->onOpen = [this] { captureCnv_Open(); };
+    captureCnv->onMouseUp = [this](int x, int y) { captureCnv_MouseUp(x, y); };
+
+    add(named(new fw::StaticText(area, {45, 58, 190, 20}, QStringLiteral("#1 - Select Player"),
+                                 labelStyle(1)),
+              "StaticText1"));
+    add(named(new fw::StaticText(area, {325, 58, 190, 20},
+                                 QStringLiteral("#2 - Select Game to Begin"), labelStyle(0)),
+              "StaticText2"));
+
+    playersMenu = add(named(new autoFillPop(area, {45, 100, 190, 20}), "playersMenu"));
+    playersMenu->onChange = [this] { playersMenu_Change(); };
+
+    auto* canvas1 = add(named(new fw::Canvas(area, {16, 18, 32, 32}), "Canvas1"));
+    canvas1->setBackdrop(TibblyFind());
+    auto* canvas2 = add(named(new fw::Canvas(area, {512, 18, 32, 32}), "Canvas2"));
+    canvas2->setBackdrop(badee());
+
+    add(named(new fw::StaticText(area, {50, 271, 460, 20}, kMakerNotice, labelStyle(1)),
+              "StaticText3"));
+    add(named(new fw::StaticText(area, {100, 301, 360, 16},
+                                 QStringLiteral("please visit our web site:"),
+                                 labelStyle(1, Qt::black, 10)),
+              "StaticText4"));
+
+    StaticText5 = add(named(new fw::StaticText(area, {100, 317, 360, 20}, links::kWebPage,
+                                               labelStyle(1, QColor(0x00, 0x00, 0xFF))),
+                            "StaticText5"));
+    StaticText5->onMouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };
+    StaticText5->onMouseUp = [this](int x, int y) { StaticText5_MouseUp(x, y); };
+    StaticText5->onMouseEnter = [this] { StaticText5_MouseEnter(); };
+    StaticText5->onMouseExit = [this] { StaticText5_MouseExit(); };
+
+    aMazeCnv = add(named(new CnvBtn(area, {345, 200, 150, 36}), "aMazeCnv"));
+    aMazeCnv->onOpen = [this] { aMazeCnv_Open(); };
+    aMazeCnv->onMouseUp = [this](int x, int y) { aMazeCnv_MouseUp(x, y); };
+
+    helpCnv = add(named(new fw::Canvas(area, {483, 301, 32, 32}), "helpCnv"));
+    helpCnv->setBackdrop(helpIcon());
+    helpCnv->onMouseDown = [this](int x, int y) { return helpCnv_MouseDown(x, y); };
+    helpCnv->onMouseUp = [this](int x, int y) { helpCnv_MouseUp(x, y); };
+}
+
+void startScrn::AddMenuHandlers()
+{
+    addMenuHandler(QStringLiteral("InfoSound"), [this] { return _InfoSound_Action(); });
+    addMenuHandler(QStringLiteral("InfoSeeHighScores"),
+                   [this] { return _InfoSeeHighScores_Action(); });
+    addMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
+    addMenuHandler(QStringLiteral("InfoCreateaGrid"), [this] { return _InfoCreateaGrid_Action(); });
+    addMenuHandler(QStringLiteral("HelpHelp"), [this] { return _HelpHelp_Action(); });
+}
+
+fw::MenuItem* startScrn::InfoSound() const { return menuBar()->item(QStringLiteral("InfoSound")); }
+
+// Game buttons ---------------------------------------------------------------
+
+void startScrn::findCnv_Open()
+{
+    findCnv->setParams(QStringLiteral("Find Tibbly"), ButtonBkg(), kButtonTitleColor,
+                       kButtonTextSize);
+}
+
+void startScrn::captureCnv_Open()
+{
+    captureCnv->setParams(QStringLiteral("Capture Tibbly"), ButtonBkg(), kButtonTitleColor,
+                          kButtonTextSize);
+}
+
+void startScrn::aMazeCnv_Open()
+{
+    aMazeCnv->setParams(QStringLiteral("aMAZE Tibbly"), ButtonBkg(), kButtonTitleColor,
+                        kButtonTextSize);
+}
+
+void startScrn::findCnv_MouseUp(int, int)
+{
+    findCnv->unpress();
+    GameScrn::instance()->Show();
+    Close();
+}
+
+// The capture and maze games are not in the program yet: their buttons only
+// spring back.
+void startScrn::captureCnv_MouseUp(int, int) { captureCnv->unpress(); }
+
+void startScrn::aMazeCnv_MouseUp(int, int) { aMazeCnv->unpress(); }
+
+// Players --------------------------------------------------------------------
+
+void startScrn::playersMenu_Change()
+{
+    myPrefs& prefs = *Globals::gPrefs;
+    const int row = playersMenu->ListIndex();
+    if (row == -1) {
+        prefs.curPlayerIndex = 0;
+        return;
+    }
+    if (row == playersMenu->ListCount() - 1)
+        newPlayerScrn::instance()->Show();
+    else
+        prefs.curPlayerIndex = row;
+    prefs.fileDirty = true;
+}
+
+void startScrn::Event_Activate()
+{
+    // A player added in the new-player window shows up here when it closes.
+    playersMenu->fillMe();
+}
+
+// Web link and help icon -----------------------------------------------------
+
+bool startScrn::StaticText5_MouseDown(int, int) { return true; }
+
+void startScrn::StaticText5_MouseUp(int, int) { fw::ShowURL(links::kWebPage); }
+
+void startScrn::StaticText5_MouseEnter()
+{
+    if (const fw::MouseCursor* finger = FingerCurs())
+        setMouseCursor(*finger);
+}
+
+void startScrn::StaticText5_MouseExit() { setMouseCursor(fw::ArrowCursor()); }
+
+bool startScrn::helpCnv_MouseDown(int, int)
+{
+    pressOffset::press(*helpCnv);
+    return true;
+}
+
+void startScrn::helpCnv_MouseUp(int, int)
+{
+    pressOffset::release(*helpCnv);
+    helpScrn::showPage(helpScrn::kStartPage);
+}
+
+// Menus ----------------------------------------------------------------------
+
+void startScrn::Event_EnableMenuItems()
+{
+    InfoSound()->setText(Globals::gPrefs->prSndOff ? kSoundOnCaption : kSoundOffCaption);
+}
+
+bool startScrn::_InfoSound_Action()
+{
+    myPrefs& prefs = *Globals::gPrefs;
+    prefs.prSndOff = !prefs.prSndOff;
+    prefs.fileDirty = true;
+    return true;
+}
+
+bool startScrn::_InfoSeeHighScores_Action()
+{
+    // Only looking: a score of 0 never enters the table.
+    Globals::gTotalScore = 0;
+    ResultsScrn::instance()->Show();
+    return true;
+}
+
+bool startScrn::_HelpAbout_Action()
+{
+    AboutScrn::instance()->Show();
+    return true;
+}
+
+// The grid editor is not in the program yet.
+bool startScrn::_InfoCreateaGrid_Action() { return true; }
+
+bool startScrn::_HelpHelp_Action()
+{
+    helpScrn::showPage(helpScrn::kStartPage);
+    return true;
+}
 
 } // namespace tibbly

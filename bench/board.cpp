@@ -1,0 +1,74 @@
+// The find board's cost: a full repaint of the game window, and a whole
+// ten-round game played on the test clock (every round found at once).
+#include "app/App.h"
+#include "app/Globals.h"
+#include "framework/Clock.h"
+#include "framework/ImplicitInstance.h"
+#include "framework/Sound.h"
+#include "games/find/GameScrn.h"
+#include "prefs/myPrefs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Plays one game to its end; returns the total.
+int playWholeGame(fw::TestClock& clock)
+{
+    tibbly::GameScrn* game = tibbly::GameScrn::instance();
+    for (int round = 1; round <= 10; ++round) {
+        clock.advanceUntil([&] { return game->allowClick; }, 20'000, 100);
+        game->theBox[game->theTarget]->click();
+    }
+    clock.advanceUntil([&] { return game->isGameOver(); }, 60'000, 100);
+    const int total = game->myTotScore;
+    fw::discardAllWindows();
+    return total;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    QApplication qtApp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    fw::Sound::setAudioEnabled(false);
+    tibbly::App app;
+    app.open();
+    app.r = std::make_unique<fw::Random>(7);
+
+    {
+        fw::ScopedTestClock clock;
+        tibbly::GameScrn* game = tibbly::GameScrn::instance();
+        for (int i = 0; i < 20; ++i)
+            QApplication::processEvents();
+        constexpr int kRepaints = 300;
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < kRepaints; ++i)
+            game->repaint();
+        std::printf("full repaint of the find window: %.3f ms (target well under 1 ms)\n",
+                    double(timer.nsecsElapsed()) / 1e6 / kRepaints);
+        fw::discardAllWindows();
+    }
+    {
+        fw::ScopedTestClock clock;
+        constexpr int kGames = 10;
+        QElapsedTimer timer;
+        timer.start();
+        int total = 0;
+        for (int i = 0; i < kGames; ++i)
+            total = playWholeGame(*clock);
+        std::printf("a whole find game on the test clock: %.1f ms (target well under 100 ms; "
+                    "total %d)\n",
+                    double(timer.nsecsElapsed()) / 1e6 / kGames, total);
+    }
+    tibbly::Globals::gPrefs.reset();
+    return 0;
+}

@@ -1,0 +1,307 @@
+#include "games/find/GameScrn.h"
+
+#include "app/App.h"
+#include "app/Globals.h"
+#include "assets/Assets.h"
+#include "framework/Graphics.h"
+#include "framework/ImplicitInstance.h"
+#include "framework/Menu.h"
+#include "games/find/CounterPainter.h"
+#include "prefs/myPrefs.h"
+#include "ui/MenuBar1.h"
+#include "ui/PressOffset.h"
+#include "windows/ResultsScrn.h"
+#include "windows/helpScrn.h"
+#include "windows/startScrn.h"
+
+namespace tibbly {
+
+using namespace findRules;
+
+namespace {
+
+fw::WindowLayout gameLayout()
+{
+    fw::WindowLayout l;
+    l.title = QStringLiteral("Find Tibbly");
+    l.width = 784;
+    l.height = 545;
+    l.frame = 0;
+    l.backColor = QColor(Qt::white);
+    l.minimizeButton = true;
+    l.maximizeButton = false;
+    l.resizable = false;
+    l.menuBar = &MenuBar1::instance();
+    return l;
+}
+
+fw::TextStyle textStyle(int size, const QColor& color, int alignment, bool bold = false)
+{
+    fw::TextStyle style;
+    style.size = size;
+    style.color = color;
+    style.alignment = alignment;
+    style.bold = bold;
+    return style;
+}
+
+constexpr int kLeftAligned = 0;
+constexpr int kCentred = 1;
+
+} // namespace
+
+GameScrn::GameScrn() : fw::Window(gameLayout())
+{
+    QWidget* parent = content();
+    auto named = [this](auto* control, const char* name, int index = -1) {
+        control->setName(QString::fromLatin1(name));
+        control->setIndex(index);
+        return add(control);
+    };
+
+    // The panel is made first so that everything placed on it lies above it.
+    Canvas1 = named(new fw::Canvas(parent, {600, 0, 184, 545}), "Canvas1");
+    Canvas1->setBackdrop(TibblyPanel());
+
+    theBox.reserve(kBoxCount);
+    theBox.push_back(makeBox(0, kBoardLeft, kBoardTop));
+
+    newRoundTimer = new fw::Timer(this, 2, 700);
+    newRoundTimer->onAction = [this] { newRoundTimer_Action(); };
+
+    StaticText1 =
+        named(new fw::StaticText(parent, {638, 181, 108, 20}, QStringLiteral("Points Available:"),
+                                 textStyle(12, QColor(255, 0, 0), kCentred)),
+              "StaticText1");
+    StaticText2 =
+        named(new fw::StaticText(parent, {642, 282, 100, 20}, QStringLiteral("Total Score:"),
+                                 textStyle(12, QColor(88, 56, 255), kCentred)),
+              "StaticText2");
+    InstrTxt = named(new fw::StaticText(parent, {50, 0, 517, 18}, QStringLiteral("Please Wait!!!"),
+                                        textStyle(12, QColor(40, 43, 255), kLeftAligned)),
+                     "InstrTxt");
+
+    pauseTimer = new fw::Timer(this, 0, 1000);
+    pauseTimer->onAction = [this] { pauseTimer_Action(); };
+
+    StaticText3 =
+        named(new fw::StaticText(parent, {608, 80, 164, 16}, QStringLiteral("-- Badee Count --"),
+                                 textStyle(9, Qt::black, kCentred, true)),
+              "StaticText3");
+
+    constexpr std::array<int, 5> indicatorLefts{646, 664, 682, 700, 718};
+    for (int i = 0; i < kSlots; ++i) {
+        const int left = indicatorLefts[static_cast<std::size_t>(i % 5)];
+        const int top = i < 5 ? 100 : 122;
+        auto* indicator = named(new fw::Canvas(parent, {left, top, 16, 16}), "BadeePict", i);
+        indicator->onPaint = [this, i](fw::Graphics& g) { BadeePict_Paint(i, g); };
+        BadeePict[static_cast<std::size_t>(i)] = indicator;
+    }
+
+    RoundBox = named(new fw::StaticText(parent, {608, 40, 164, 20}, QString(),
+                                        textStyle(0, Qt::black, kCentred)),
+                     "RoundBox");
+
+    curScFld = named(new fw::Canvas(parent, {642, 206, 100, 40}), "curScFld");
+    curScFld->setBackdrop(GrayBkg());
+    curScFld->onPaint = [this](fw::Graphics& g) { curScFld_Paint(g); };
+    totScFld = named(new fw::Canvas(parent, {642, 306, 100, 40}), "totScFld");
+    totScFld->setBackdrop(GrayBkg());
+    totScFld->onPaint = [this](fw::Graphics& g) { totScFld_Paint(g); };
+
+    closeCnv = named(new actionBtn(parent, {617, 406, 150, 30}), "closeCnv");
+    closeCnv->setBackdrop(closeBtn());
+    closeCnv->onMouseUp = [this](int x, int y) { closeCnv_MouseUp(x, y); };
+
+    constexpr std::array<fw::Bounds, 4> lightBounds{{
+        {293, 21, 24, 24},  // above the board
+        {293, 498, 24, 24}, // below it
+        {12, 250, 24, 24},  // left of it
+        {569, 250, 24, 24}, // right of it
+    }};
+    for (int i = 0; i < 4; ++i) {
+        auto* light =
+            named(new fw::Canvas(parent, lightBounds[static_cast<std::size_t>(i)]), "DirLt", i);
+        light->onPaint = [this, i](fw::Graphics& g) { DirLt_Paint(i, g); };
+        DirLt[static_cast<std::size_t>(i)] = light;
+    }
+
+    helpCnv = named(new fw::Canvas(parent, {676, 477, 32, 32}), "helpCnv");
+    helpCnv->setBackdrop(helpIcon());
+    helpCnv->onMouseDown = [this](int x, int y) { return helpCnv_MouseDown(x, y); };
+    helpCnv->onMouseUp = [this](int x, int y) { helpCnv_MouseUp(x, y); };
+
+    AddMenuHandlers();
+}
+
+GameScrn::~GameScrn() = default;
+
+GameScrn* GameScrn::instance()
+{
+    return fw::implicitInstance<GameScrn>();
+}
+
+bool GameScrn::isGameOver() const
+{
+    return endOfGame && pauseTimer && pauseTimer->Mode() == 0;
+}
+
+fw::Canvas* GameScrn::makeBox(int index, int left, int top)
+{
+    auto* box = new fw::Canvas(content(), {left, top, kBoxSize, kBoxSize});
+    box->setName(QStringLiteral("theBox"));
+    box->setIndex(index);
+    box->setBackdrop(NewBox2());
+    box->onMouseDown = [this, index](int x, int y) { return theBox_MouseDown(index, x, y); };
+    box->onMouseUp = [this, index](int x, int y) { theBox_MouseUp(index, x, y); };
+    return add(box);
+}
+
+// Window events --------------------------------------------------------------
+
+void GameScrn::Event_Open()
+{
+    drawBoxes();
+    hndlNewRound();
+}
+
+void GameScrn::Event_Close()
+{
+    // A score whose game-over pause had not yet run out is handed over now:
+    // closing the window must not cost the player his place in the table.
+    const bool scorePending = endOfGame && pauseTimer && pauseTimer->Mode() != 0;
+    // The window lingers until it is deleted; its timers must not act for it
+    // in the meantime.
+    if (newRoundTimer)
+        newRoundTimer->setMode(0);
+    if (pauseTimer)
+        pauseTimer->setMode(0);
+    if (quitting_)
+        return;
+    startScrn::instance()->Show();
+    if (scorePending)
+        handOverScore();
+}
+
+bool GameScrn::Event_CancelClose(bool appQuitting)
+{
+    const fw::Sound* intro = Intro();
+    const bool refused = intro && intro->IsPlaying();
+    quitting_ = appQuitting && !refused;
+    return refused;
+}
+
+bool GameScrn::Event_KeyDown(const QString& key)
+{
+    if (key == kReturn || key == kEnter)
+        Close();
+    return false;
+}
+
+void GameScrn::Event_EnableMenuItems()
+{
+    if (isGameOver())
+        return;
+    if (fw::MenuItem* item = FileNew())
+        item->setEnabled(false);
+    if (fw::MenuItem* item = InfoSeeHighScores())
+        item->setEnabled(false);
+}
+
+// Menus ----------------------------------------------------------------------
+
+void GameScrn::AddMenuHandlers()
+{
+    addMenuHandler(QStringLiteral("FileNew"), [this] { return _FileNew_Action(); });
+    addMenuHandler(QStringLiteral("FileClose"), [this] { return _FileClose_Action(); });
+    addMenuHandler(QStringLiteral("InfoSeeHighScores"),
+                   [this] { return _InfoSeeHighScores_Action(); });
+    addMenuHandler(QStringLiteral("HelpHelp"), [this] { return _HelpHelp_Action(); });
+}
+
+fw::MenuItem* GameScrn::FileNew() const
+{
+    return menuBar()->item(QStringLiteral("FileNew"));
+}
+
+fw::MenuItem* GameScrn::InfoSeeHighScores() const
+{
+    return menuBar()->item(QStringLiteral("InfoSeeHighScores"));
+}
+
+bool GameScrn::_FileNew_Action()
+{
+    reinitGame();
+    hndlNewRound();
+    return true;
+}
+
+bool GameScrn::_FileClose_Action()
+{
+    Close();
+    return true;
+}
+
+bool GameScrn::_InfoSeeHighScores_Action()
+{
+    // As from the start window: the table is shown with no score to enter.
+    Globals::gTotalScore = 0;
+    ResultsScrn::instance()->Show();
+    return true;
+}
+
+bool GameScrn::_HelpHelp_Action()
+{
+    showHelp();
+    return true;
+}
+
+void GameScrn::showHelp()
+{
+    helpScrn::showPage(helpScrn::kFindPage);
+}
+
+// Panel ----------------------------------------------------------------------
+
+void GameScrn::curScFld_Paint(fw::Graphics& g)
+{
+    paintCounter(g, myCurScore, QColor(255, App::instance().r->InRange(0, 255), 255));
+}
+
+void GameScrn::totScFld_Paint(fw::Graphics& g)
+{
+    paintCounter(g, myTotScore, QColor(255, 255, App::instance().r->InRange(0, 195)));
+}
+
+void GameScrn::closeCnv_MouseUp(int, int)
+{
+    closeCnv->unpress();
+    Close();
+}
+
+bool GameScrn::helpCnv_MouseDown(int, int)
+{
+    // A plain canvas, so the window gives it the press offset itself.
+    pressOffset::press(*helpCnv);
+    return true;
+}
+
+void GameScrn::helpCnv_MouseUp(int, int)
+{
+    pressOffset::release(*helpCnv);
+    showHelp();
+}
+
+// Shared helpers -------------------------------------------------------------
+
+void GameScrn::play(fw::Sound* sound)
+{
+    Globals::gPrefs->playSnd(sound);
+}
+
+int GameScrn::drawBox()
+{
+    return App::instance().r->InRange(0, kLastBox);
+}
+
+} // namespace tibbly

@@ -1,0 +1,113 @@
+#include "windows/AboutScrn.h"
+
+#include "app/App.h"
+#include "assets/Assets.h"
+#include "framework/Canvas.h"
+#include "framework/Graphics.h"
+#include "framework/ImplicitInstance.h"
+#include "framework/PushButton.h"
+#include "framework/StaticText.h"
+#include "framework/System.h"
+#include "windows/Links.h"
+#include "windows/Named.h"
+
+namespace tibbly {
+
+namespace {
+
+const QString kRightsNotice =
+    QStringLiteral("Copyright \u00A9 the Tibbly developers.\nAll rights reserved.");
+const QString kLicence = QStringLiteral(
+    "You may play this game and give copies of it to others free of charge. It comes as it "
+    "is, without any warranty.");
+
+fw::TextStyle labelStyle(int size, int alignment, const QColor& color, bool multiline = false)
+{
+    fw::TextStyle style;
+    style.size = size;
+    style.alignment = alignment;
+    style.color = color;
+    style.multiline = multiline;
+    return style;
+}
+
+} // namespace
+
+fw::WindowLayout AboutScrn::Layout()
+{
+    fw::WindowLayout l;
+    l.title = QStringLiteral("About ") + kProductName;
+    l.width = 400;
+    l.height = 320;
+    l.minimizeButton = false;
+    l.backColor = QColor(0xDD, 0xDD, 0xDD);
+    return l;
+}
+
+AboutScrn::AboutScrn() : fw::Window(Layout()) { CreateControls(); }
+
+AboutScrn* AboutScrn::instance() { return fw::implicitInstance<AboutScrn>(); }
+
+void AboutScrn::CreateControls()
+{
+    QWidget* area = content();
+    auto* canvas1 = add(named(new fw::Canvas(area, {6, 6, 64, 64}), "Canvas1"));
+    canvas1->onPaint = [this](fw::Graphics& g) { Canvas1_Paint(g); };
+
+    add(named(new fw::StaticText(area, {100, 11, 260, 22}, kProductName,
+                                 labelStyle(18, 1, QColor(0xFF, 0x04, 0xCC))),
+              "StaticText1"));
+
+    StaticText2 = add(
+        named(new fw::StaticText(area, {100, 37, 260, 20}, QString(), labelStyle(12, 1, Qt::black)),
+              "StaticText2"));
+    StaticText2->onOpen = [this] { StaticText2_Open(); };
+
+    add(named(new fw::StaticText(area, {100, 74, 260, 27}, kRightsNotice,
+                                 labelStyle(10, 1, Qt::black, true)),
+              "StaticText3"));
+    add(named(
+        new fw::StaticText(area, {50, 135, 300, 82}, kLicence, labelStyle(0, 0, Qt::black, true)),
+        "StaticText4"));
+
+    StaticText5 = add(named(new fw::StaticText(area, {50, 242, 300, 20}, links::kWebPage,
+                                               labelStyle(0, 1, QColor(0x00, 0x00, 0xFF))),
+                            "StaticText5"));
+    StaticText5->onMouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };
+    StaticText5->onMouseUp = [this](int x, int y) { StaticText5_MouseUp(x, y); };
+    StaticText5->onMouseEnter = [this] { StaticText5_MouseEnter(); };
+    StaticText5->onMouseExit = [this] { StaticText5_MouseExit(); };
+
+    donateBtn = add(named(new fw::PushButton(area, {150, 278, 100, 22}, QStringLiteral("Donate")),
+                          "donateBtn"));
+    donateBtn->setFocusPolicy(Qt::NoFocus);
+    donateBtn->onAction = [this] { donateBtn_Action(); };
+    donateBtn->onMouseEnter = [this] { donateBtn_MouseEnter(); };
+    donateBtn->onMouseExit = [this] { donateBtn_MouseExit(); };
+}
+
+void AboutScrn::Canvas1_Paint(fw::Graphics& g) { g.DrawPicture(QVX_VaneLogoGray(), 0, 0); }
+
+void AboutScrn::StaticText2_Open() { StaticText2->setText(App::instance().LongVersion()); }
+
+bool AboutScrn::StaticText5_MouseDown(int, int) { return true; }
+
+void AboutScrn::StaticText5_MouseUp(int, int) { fw::ShowURL(StaticText5->Text()); }
+
+void AboutScrn::StaticText5_MouseEnter() { showFinger(); }
+
+void AboutScrn::StaticText5_MouseExit() { setMouseCursor(fw::ArrowCursor()); }
+
+void AboutScrn::donateBtn_Action() { fw::ShowURL(links::kDonatePage); }
+
+void AboutScrn::donateBtn_MouseEnter() { showFinger(); }
+
+void AboutScrn::donateBtn_MouseExit() { setMouseCursor(fw::ArrowCursor()); }
+
+void AboutScrn::showFinger()
+{
+    if (const fw::MouseCursor* finger = FingerCurs())
+        setMouseCursor(*finger);
+}
+
+} // namespace tibbly
