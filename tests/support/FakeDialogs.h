@@ -21,7 +21,8 @@ public:
 
     QStringList messages;
     std::deque<Answer> answers;
-    std::deque<std::optional<QString>> files;
+    // Paths chosen in file dialogs, in turn; an empty entry is a cancelled dialog.
+    QStringList files;
     std::vector<fw::MessageDialog> questions;
 
     void msgBox(const QString& text) override { messages.append(text); }
@@ -50,10 +51,9 @@ public:
 private:
     std::optional<QString> nextFile()
     {
-        if (files.empty())
+        const QString file = files.isEmpty() ? QString() : files.takeFirst();
+        if (file.isEmpty())
             return std::nullopt;
-        auto file = files.front();
-        files.pop_front();
         return file;
     }
 };
