@@ -14,8 +14,10 @@ namespace fw {
 
 // A picture from the resource store: an SVG drawing with a logical size in
 // pixels, rendered on demand at whatever size and device pixel ratio it is
-// drawn, so it stays sharp when scaled and on high-density screens. A picture
-// may carry a mask (another picture) whose opacity limits where it shows.
+// drawn, so it stays sharp when scaled and on high-density screens. The drawing
+// is parsed only when it is first rendered: start-up fetches pictures it does
+// not show yet. A picture may carry a mask (another picture) whose opacity
+// limits where it shows.
 class Picture {
 public:
     // svg: the SVG document; an empty or invalid one gives a 0 × 0 picture.
@@ -31,6 +33,10 @@ public:
     [[nodiscard]] QSize size() const { return size_; }
     [[nodiscard]] bool isNull() const { return size_.isEmpty(); }
 
+    // Ready-made renditions of the picture at its own size, at 1× and 2×,
+    // used instead of rendering the drawing when the size and ratio match.
+    void setRenditions(QString at1x, QString at2x);
+
     // Draws mask into this picture's mask: from now on the picture shows only
     // where mask is opaque.
     void setMask(const Picture* mask);
@@ -41,7 +47,14 @@ public:
     [[nodiscard]] QImage image(QSize logicalSize, qreal devicePixelRatio) const;
 
 private:
-    std::unique_ptr<QSvgRenderer> svg_;
+    [[nodiscard]] QSvgRenderer* renderer() const;
+
+    [[nodiscard]] QImage rendition(QSize logicalSize, qreal devicePixelRatio) const;
+
+    QByteArray svgData_;
+    QString rendition1x_;
+    QString rendition2x_;
+    mutable std::unique_ptr<QSvgRenderer> svg_;
     QImage raster_;
     QSize size_;
     const Picture* mask_ = nullptr;
