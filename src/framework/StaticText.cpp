@@ -27,9 +27,9 @@ StaticText::StaticText(QWidget* parent, const Bounds& bounds, const QString& tex
 {
     setBounds(bounds);
     applyTextStyle(*this, style);
-    const Qt::Alignment horizontal = style.alignment == 1   ? Qt::AlignHCenter
-                                     : style.alignment == 2 ? Qt::AlignRight
-                                                            : Qt::AlignLeft;
+    const Qt::Alignment horizontal = style.alignment == kAlignCentre  ? Qt::AlignHCenter
+                                     : style.alignment == kAlignRight ? Qt::AlignRight
+                                                                      : Qt::AlignLeft;
     setAlignment(horizontal | (style.multiline ? Qt::AlignTop : Qt::AlignVCenter));
     setWordWrap(style.multiline);
     setTextFormat(Qt::PlainText);

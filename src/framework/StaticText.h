@@ -9,8 +9,13 @@
 
 namespace fw {
 
+constexpr int kAlignLeft = 0;
+constexpr int kAlignCentre = 1;
+constexpr int kAlignRight = 2;
+
 // How a text is set: font, size in pixels (0: the system size), style, colour
-// and alignment (0 left, 1 centre, 2 right).
+// and alignment. Written with designated initializers, as in
+// {.size = 12, .color = Qt::red, .alignment = kAlignCentre}.
 struct TextStyle {
     QString font = QStringLiteral("System");
     int size = 0;
@@ -18,13 +23,13 @@ struct TextStyle {
     bool italic = false;
     bool underline = false;
     QColor color = Qt::black;
-    int alignment = 0;
+    int alignment = kAlignLeft;
     bool multiline = false;
 };
 
 // A label. It can take mouse events, so that a label can serve as a web link.
 class StaticText : public QLabel, public Control {
-public:
+  public:
     StaticText(QWidget* parent, const Bounds& bounds, const QString& text,
                const TextStyle& style = {});
 
@@ -39,13 +44,13 @@ public:
     std::function<void()> onMouseEnter;
     std::function<void()> onMouseExit;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     bool mouseAccepted_ = false;
 };
 

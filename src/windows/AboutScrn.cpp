@@ -21,16 +21,6 @@ const QString kLicence = QStringLiteral(
     "You may play this game and give copies of it to others free of charge. It comes as it "
     "is, without any warranty.");
 
-fw::TextStyle labelStyle(int size, int alignment, const QColor& color, bool multiline = false)
-{
-    fw::TextStyle style;
-    style.size = size;
-    style.alignment = alignment;
-    style.color = color;
-    style.multiline = multiline;
-    return style;
-}
-
 } // namespace
 
 fw::WindowLayout AboutScrn::Layout()
@@ -55,23 +45,28 @@ void AboutScrn::CreateControls()
     canvas1->onPaint = [this](fw::Graphics& g) { Canvas1_Paint(g); };
 
     add(named(new fw::StaticText(area, {100, 11, 260, 22}, kProductName,
-                                 labelStyle(18, 1, QColor(0xFF, 0x04, 0xCC))),
+                                 fw::TextStyle{.size = 18,
+                                               .color = QColor(0xFF, 0x04, 0xCC),
+                                               .alignment = fw::kAlignCentre}),
               "StaticText1"));
 
-    StaticText2 = add(
-        named(new fw::StaticText(area, {100, 37, 260, 20}, QString(), labelStyle(12, 1, Qt::black)),
-              "StaticText2"));
+    StaticText2 =
+        add(named(new fw::StaticText(area, {100, 37, 260, 20}, QString(),
+                                     fw::TextStyle{.size = 12, .alignment = fw::kAlignCentre}),
+                  "StaticText2"));
     StaticText2->onOpen = [this] { StaticText2_Open(); };
 
-    add(named(new fw::StaticText(area, {100, 74, 260, 27}, kRightsNotice,
-                                 labelStyle(10, 1, Qt::black, true)),
+    add(named(new fw::StaticText(
+                  area, {100, 74, 260, 27}, kRightsNotice,
+                  fw::TextStyle{.size = 10, .alignment = fw::kAlignCentre, .multiline = true}),
               "StaticText3"));
     add(named(
-        new fw::StaticText(area, {50, 135, 300, 82}, kLicence, labelStyle(0, 0, Qt::black, true)),
+        new fw::StaticText(area, {50, 135, 300, 82}, kLicence, fw::TextStyle{.multiline = true}),
         "StaticText4"));
 
     StaticText5 = add(named(new fw::StaticText(area, {50, 242, 300, 20}, links::kWebPage,
-                                               labelStyle(0, 1, QColor(0x00, 0x00, 0xFF))),
+                                               fw::TextStyle{.color = QColor(0x00, 0x00, 0xFF),
+                                                             .alignment = fw::kAlignCentre}),
                             "StaticText5"));
     StaticText5->onMouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };
     StaticText5->onMouseUp = [this](int x, int y) { StaticText5_MouseUp(x, y); };

@@ -29,15 +29,6 @@ const QString kMakerNotice =
 const QColor kButtonTitleColor(0xF0, 0xF0, 0xF0);
 constexpr int kButtonTextSize = 14;
 
-fw::TextStyle labelStyle(int alignment, const QColor& color = Qt::black, int size = 0)
-{
-    fw::TextStyle style;
-    style.alignment = alignment;
-    style.color = color;
-    style.size = size;
-    return style;
-}
-
 } // namespace
 
 fw::WindowLayout startScrn::Layout()
@@ -74,10 +65,10 @@ void startScrn::CreateControls()
     captureCnv->onMouseUp = [this](int x, int y) { captureCnv_MouseUp(x, y); };
 
     add(named(new fw::StaticText(area, {45, 58, 190, 20}, QStringLiteral("#1 - Select Player"),
-                                 labelStyle(1)),
+                                 fw::TextStyle{.alignment = fw::kAlignCentre}),
               "StaticText1"));
     add(named(new fw::StaticText(area, {325, 58, 190, 20},
-                                 QStringLiteral("#2 - Select Game to Begin"), labelStyle(0)),
+                                 QStringLiteral("#2 - Select Game to Begin"), fw::TextStyle{}),
               "StaticText2"));
 
     playersMenu = add(named(new autoFillPop(area, {45, 100, 190, 20}), "playersMenu"));
@@ -88,15 +79,17 @@ void startScrn::CreateControls()
     auto* canvas2 = add(named(new fw::Canvas(area, {512, 18, 32, 32}), "Canvas2"));
     canvas2->setBackdrop(badee());
 
-    add(named(new fw::StaticText(area, {50, 271, 460, 20}, kMakerNotice, labelStyle(1)),
+    add(named(new fw::StaticText(area, {50, 271, 460, 20}, kMakerNotice,
+                                 fw::TextStyle{.alignment = fw::kAlignCentre}),
               "StaticText3"));
     add(named(new fw::StaticText(area, {100, 301, 360, 16},
                                  QStringLiteral("please visit our web site:"),
-                                 labelStyle(1, Qt::black, 10)),
+                                 fw::TextStyle{.size = 10, .alignment = fw::kAlignCentre}),
               "StaticText4"));
 
     StaticText5 = add(named(new fw::StaticText(area, {100, 317, 360, 20}, links::kWebPage,
-                                               labelStyle(1, QColor(0x00, 0x00, 0xFF))),
+                                               fw::TextStyle{.color = QColor(0x00, 0x00, 0xFF),
+                                                             .alignment = fw::kAlignCentre}),
                             "StaticText5"));
     StaticText5->onMouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };
     StaticText5->onMouseUp = [this](int x, int y) { StaticText5_MouseUp(x, y); };

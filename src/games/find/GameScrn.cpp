@@ -35,19 +35,6 @@ fw::WindowLayout gameLayout()
     return l;
 }
 
-fw::TextStyle textStyle(int size, const QColor& color, int alignment, bool bold = false)
-{
-    fw::TextStyle style;
-    style.size = size;
-    style.color = color;
-    style.alignment = alignment;
-    style.bold = bold;
-    return style;
-}
-
-constexpr int kLeftAligned = 0;
-constexpr int kCentred = 1;
-
 } // namespace
 
 GameScrn::GameScrn() : fw::Window(gameLayout())
@@ -69,25 +56,27 @@ GameScrn::GameScrn() : fw::Window(gameLayout())
     newRoundTimer = new fw::Timer(this, 2, 700);
     newRoundTimer->onAction = [this] { newRoundTimer_Action(); };
 
-    StaticText1 =
-        named(new fw::StaticText(parent, {638, 181, 108, 20}, QStringLiteral("Points Available:"),
-                                 textStyle(12, QColor(255, 0, 0), kCentred)),
-              "StaticText1");
-    StaticText2 =
-        named(new fw::StaticText(parent, {642, 282, 100, 20}, QStringLiteral("Total Score:"),
-                                 textStyle(12, QColor(88, 56, 255), kCentred)),
-              "StaticText2");
+    StaticText1 = named(
+        new fw::StaticText(
+            parent, {638, 181, 108, 20}, QStringLiteral("Points Available:"),
+            fw::TextStyle{.size = 12, .color = QColor(255, 0, 0), .alignment = fw::kAlignCentre}),
+        "StaticText1");
+    StaticText2 = named(
+        new fw::StaticText(
+            parent, {642, 282, 100, 20}, QStringLiteral("Total Score:"),
+            fw::TextStyle{.size = 12, .color = QColor(88, 56, 255), .alignment = fw::kAlignCentre}),
+        "StaticText2");
     InstrTxt = named(new fw::StaticText(parent, {50, 0, 517, 18}, QStringLiteral("Please Wait!!!"),
-                                        textStyle(12, QColor(40, 43, 255), kLeftAligned)),
+                                        fw::TextStyle{.size = 12, .color = QColor(40, 43, 255)}),
                      "InstrTxt");
 
     pauseTimer = new fw::Timer(this, 0, 1000);
     pauseTimer->onAction = [this] { pauseTimer_Action(); };
 
-    StaticText3 =
-        named(new fw::StaticText(parent, {608, 80, 164, 16}, QStringLiteral("-- Badee Count --"),
-                                 textStyle(9, Qt::black, kCentred, true)),
-              "StaticText3");
+    StaticText3 = named(
+        new fw::StaticText(parent, {608, 80, 164, 16}, QStringLiteral("-- Badee Count --"),
+                           fw::TextStyle{.size = 9, .bold = true, .alignment = fw::kAlignCentre}),
+        "StaticText3");
 
     constexpr std::array<int, 5> indicatorLefts{646, 664, 682, 700, 718};
     for (int i = 0; i < kSlots; ++i) {
@@ -99,7 +88,7 @@ GameScrn::GameScrn() : fw::Window(gameLayout())
     }
 
     RoundBox = named(new fw::StaticText(parent, {608, 40, 164, 20}, QString(),
-                                        textStyle(0, Qt::black, kCentred)),
+                                        fw::TextStyle{.alignment = fw::kAlignCentre}),
                      "RoundBox");
 
     curScFld = named(new fw::Canvas(parent, {642, 206, 100, 40}), "curScFld");
@@ -136,15 +125,9 @@ GameScrn::GameScrn() : fw::Window(gameLayout())
 
 GameScrn::~GameScrn() = default;
 
-GameScrn* GameScrn::instance()
-{
-    return fw::implicitInstance<GameScrn>();
-}
+GameScrn* GameScrn::instance() { return fw::implicitInstance<GameScrn>(); }
 
-bool GameScrn::isGameOver() const
-{
-    return endOfGame && pauseTimer && pauseTimer->Mode() == 0;
-}
+bool GameScrn::isGameOver() const { return endOfGame && pauseTimer && pauseTimer->Mode() == 0; }
 
 fw::Canvas* GameScrn::makeBox(int index, int left, int top)
 {
@@ -219,10 +202,7 @@ void GameScrn::AddMenuHandlers()
     addMenuHandler(QStringLiteral("HelpHelp"), [this] { return _HelpHelp_Action(); });
 }
 
-fw::MenuItem* GameScrn::FileNew() const
-{
-    return menuBar()->item(QStringLiteral("FileNew"));
-}
+fw::MenuItem* GameScrn::FileNew() const { return menuBar()->item(QStringLiteral("FileNew")); }
 
 fw::MenuItem* GameScrn::InfoSeeHighScores() const
 {
@@ -256,10 +236,7 @@ bool GameScrn::_HelpHelp_Action()
     return true;
 }
 
-void GameScrn::showHelp()
-{
-    helpScrn::showPage(helpScrn::kFindPage);
-}
+void GameScrn::showHelp() { helpScrn::showPage(helpScrn::kFindPage); }
 
 // Panel ----------------------------------------------------------------------
 
@@ -294,14 +271,8 @@ void GameScrn::helpCnv_MouseUp(int, int)
 
 // Shared helpers -------------------------------------------------------------
 
-void GameScrn::play(fw::Sound* sound)
-{
-    Globals::gPrefs->playSnd(sound);
-}
+void GameScrn::play(fw::Sound* sound) { Globals::gPrefs->playSnd(sound); }
 
-int GameScrn::drawBox()
-{
-    return App::instance().r->InRange(0, kLastBox);
-}
+int GameScrn::drawBox() { return App::instance().r->InRange(0, kLastBox); }
 
 } // namespace tibbly
