@@ -1,6 +1,8 @@
 // Memory and idle CPU of the running game: the start window open and settled,
-// then two seconds of the event loop with nothing moving.
+// then two seconds of the event loop with nothing moving, then the memory
+// with the find game open.
 #include "app/Startup.h"
+#include "games/find/GameScrn.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -52,5 +54,9 @@ int main(int argc, char* argv[])
     runEventLoopFor(2000);
     std::printf("CPU while nothing moves: %.1f ms in 2 s (target 0)\n",
                 (cpuSeconds() - before) * 1000.0);
+    tibbly::GameScrn::instance();
+    runEventLoopFor(1500);
+    std::printf("memory with the find game open: %.1f MB (target under 45 MB)\n",
+                residentMegabytes());
     return 0;
 }
