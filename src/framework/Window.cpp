@@ -8,8 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -191,11 +191,6 @@ void Window::setBackdrop(const Picture* picture)
     update();
 }
 
-void Window::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-}
-
 bool Window::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == content_ && event->type() == QEvent::Paint && backdrop_) {
@@ -285,7 +280,8 @@ void Window::buildMenuBar()
             auto sync = [action, item, keys] {
                 QString caption = item->Text();
                 if (!keys.isEmpty())
-                    caption += QLatin1Char('\t') + QKeySequence(keys).toString(QKeySequence::NativeText);
+                    caption +=
+                        QLatin1Char('\t') + QKeySequence(keys).toString(QKeySequence::NativeText);
                 action->setText(caption);
                 action->setEnabled(item->Enabled());
             };
@@ -304,11 +300,6 @@ void Window::buildMenuBar()
 void Window::addMenuHandler(const QString& itemName, std::function<bool()> handler)
 {
     menuHandlers_.insert(itemName, std::move(handler));
-}
-
-bool Window::servesMenuItem(const QString& itemName) const
-{
-    return menuHandlers_.contains(itemName);
 }
 
 void Window::enableMenuItems()

@@ -49,7 +49,6 @@ public:
 
     // Raises the Open events and shows the window if its layout is visible.
     void open();
-    [[nodiscard]] bool isOpened() const { return opened_; }
     [[nodiscard]] bool isClosed() const { return closed_; }
 
     // Shows the window, or brings it to the front; returns at once.
@@ -73,12 +72,10 @@ public:
         return control;
     }
     [[nodiscard]] Control* control(const QString& name, int index = -1) const;
-    [[nodiscard]] const std::vector<Control*>& controls() const { return controls_; }
 
     // Menus
     [[nodiscard]] MenuBar* menuBar() const { return menuBar_; }
     void addMenuHandler(const QString& itemName, std::function<bool()> handler);
-    [[nodiscard]] bool servesMenuItem(const QString& itemName) const;
     // Enables the bar's items as before a menu opens.
     void enableMenuItems();
     // Runs a menu command as the player would by choosing it or by its
@@ -109,7 +106,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,9 @@
 #include "ui/PressOffset.h"
 
 #include "assets/Assets.h"
-#include "framework/Canvas.h"
+#include "framework/Control.h"
+
+#include <QWidget>
 
 namespace tibbly::pressOffset {
 
@@ -17,12 +19,12 @@ void release(fw::Control& control)
     control.setLeft(control.Left() - kShift);
 }
 
-void showFinger(fw::Canvas& canvas)
+void showFinger(QWidget& widget)
 {
     if (const fw::MouseCursor* finger = FingerCurs())
-        canvas.setMouseCursor(*finger);
+        widget.setCursor(*finger);
 }
 
-void showArrow(fw::Canvas& canvas) { canvas.setMouseCursor(fw::ArrowCursor()); }
+void showArrow(QWidget& widget) { widget.setCursor(fw::ArrowCursor()); }
 
 } // namespace tibbly::pressOffset

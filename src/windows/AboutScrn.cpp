@@ -8,6 +8,7 @@
 #include "framework/PushButton.h"
 #include "framework/StaticText.h"
 #include "framework/System.h"
+#include "ui/PressOffset.h"
 #include "windows/Links.h"
 #include "windows/Named.h"
 
@@ -89,20 +90,14 @@ bool AboutScrn::StaticText5_MouseDown(int, int) { return true; }
 
 void AboutScrn::StaticText5_MouseUp(int, int) { fw::ShowURL(StaticText5->Text()); }
 
-void AboutScrn::StaticText5_MouseEnter() { showFinger(); }
+void AboutScrn::StaticText5_MouseEnter() { pressOffset::showFinger(*this); }
 
-void AboutScrn::StaticText5_MouseExit() { setMouseCursor(fw::ArrowCursor()); }
+void AboutScrn::StaticText5_MouseExit() { pressOffset::showArrow(*this); }
 
 void AboutScrn::donateBtn_Action() { fw::ShowURL(links::kDonatePage); }
 
-void AboutScrn::donateBtn_MouseEnter() { showFinger(); }
+void AboutScrn::donateBtn_MouseEnter() { pressOffset::showFinger(*this); }
 
-void AboutScrn::donateBtn_MouseExit() { setMouseCursor(fw::ArrowCursor()); }
-
-void AboutScrn::showFinger()
-{
-    if (const fw::MouseCursor* finger = FingerCurs())
-        setMouseCursor(*finger);
-}
+void AboutScrn::donateBtn_MouseExit() { pressOffset::showArrow(*this); }
 
 } // namespace tibbly

@@ -14,13 +14,13 @@ namespace tibbly {
 // licence notices, the web address and a Donate button, both opened in the
 // browser. Closed with its close box; it keeps and saves nothing.
 class AboutScrn : public fw::Window {
-  public:
+public:
     AboutScrn();
     static AboutScrn* instance();
 
     static inline const QString kProductName = QStringLiteral("Tibbly");
 
-  private:
+private:
     static fw::WindowLayout Layout();
     void CreateControls();
 
@@ -33,8 +33,6 @@ class AboutScrn : public fw::Window {
     void donateBtn_Action();
     void donateBtn_MouseEnter();
     void donateBtn_MouseExit();
-
-    void showFinger();
 
     fw::StaticText* StaticText2 = nullptr;
     fw::StaticText* StaticText5 = nullptr;

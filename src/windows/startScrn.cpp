@@ -180,13 +180,9 @@ bool startScrn::StaticText5_MouseDown(int, int) { return true; }
 
 void startScrn::StaticText5_MouseUp(int, int) { fw::ShowURL(links::kWebPage); }
 
-void startScrn::StaticText5_MouseEnter()
-{
-    if (const fw::MouseCursor* finger = FingerCurs())
-        setMouseCursor(*finger);
-}
+void startScrn::StaticText5_MouseEnter() { pressOffset::showFinger(*this); }
 
-void startScrn::StaticText5_MouseExit() { setMouseCursor(fw::ArrowCursor()); }
+void startScrn::StaticText5_MouseExit() { pressOffset::showArrow(*this); }
 
 bool startScrn::helpCnv_MouseDown(int, int)
 {
