@@ -29,7 +29,7 @@ struct TextStyle {
 
 // A label. It can take mouse events, so that a label can serve as a web link.
 class StaticText : public QLabel, public Control {
-  public:
+public:
     StaticText(QWidget* parent, const Bounds& bounds, const QString& text,
                const TextStyle& style = {});
 
@@ -44,13 +44,13 @@ class StaticText : public QLabel, public Control {
     std::function<void()> onMouseEnter;
     std::function<void()> onMouseExit;
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-  private:
+private:
     bool mouseAccepted_ = false;
 };
 

@@ -16,7 +16,7 @@ namespace tibbly {
 // and the entry that Add stores all use that one value, whatever is handed over
 // while the window stays open.
 class ResultsScrn : public fw::Window {
-  public:
+public:
     ResultsScrn();
     static ResultsScrn* instance();
 
@@ -27,10 +27,10 @@ class ResultsScrn : public fw::Window {
     // The place at which the score goes in when it is added.
     [[nodiscard]] int replace() const { return replace_; }
 
-  protected:
+protected:
     void Event_Open() override;
 
-  private:
+private:
     static fw::WindowLayout Layout();
     void CreateControls();
 

@@ -14,7 +14,7 @@ class actionBtn;
 // has no single instance: every opening makes a new one, shown modally, and
 // nothing of it outlives its closing. Return or Enter closes it; Escape does not.
 class helpScrn : public fw::Window {
-  public:
+public:
     // The help pages: the start window and the three games.
     static constexpr int kStartPage = 0;
     static constexpr int kFindPage = 1;
@@ -28,10 +28,10 @@ class helpScrn : public fw::Window {
     // when it closes.
     static helpScrn* showPage(int page);
 
-  protected:
+protected:
     bool Event_KeyDown(const QString& key) override;
 
-  private:
+private:
     static fw::WindowLayout Layout();
     void CreateControls();
     void closeCnv_MouseUp(int x, int y);

@@ -13,11 +13,11 @@ namespace tibbly {
 // new player is not made current: the start window's pop-up shows him the next
 // time it is refilled.
 class newPlayerScrn : public fw::Window {
-  public:
+public:
     newPlayerScrn();
     static newPlayerScrn* instance();
 
-  private:
+private:
     static fw::WindowLayout Layout();
     void CreateControls();
 

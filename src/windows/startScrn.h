@@ -18,18 +18,18 @@ class CnvBtn;
 // own; all it shows lives in the preferences store, so a start window made
 // afresh after a game looks the same as the one that was closed.
 class startScrn : public fw::Window {
-  public:
+public:
     startScrn();
     static startScrn* instance();
 
     static inline const QString kSoundOffCaption = QStringLiteral("Turn Sound Off");
     static inline const QString kSoundOnCaption = QStringLiteral("Turn Sound On");
 
-  protected:
+protected:
     void Event_EnableMenuItems() override;
     void Event_Activate() override;
 
-  private:
+private:
     static fw::WindowLayout Layout();
     void CreateControls();
     void AddMenuHandlers();

@@ -12,10 +12,11 @@
 namespace {
 
 class EmptyResourceStore : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(root_.isValid()); }
     [[nodiscard]] QString root() const { return root_.path(); }
-    void put(const QString& relativePath, const QByteArray& bytes) const {
+    void put(const QString& relativePath, const QByteArray& bytes) const
+    {
         const QString path = root_.filePath(relativePath);
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
         QFile file(path);
@@ -23,13 +24,14 @@ class EmptyResourceStore : public ::testing::Test {
         file.write(bytes);
     }
 
-  private:
+private:
     QTemporaryDir root_;
 };
 
 } // namespace
 
-TEST_F(EmptyResourceStore, GivesNothingOfAnyKind) {
+TEST_F(EmptyResourceStore, GivesNothingOfAnyKind)
+{
     const fw::ResourceStore store(root());
     EXPECT_EQ(store.GetPicture(168), nullptr);
     EXPECT_EQ(store.GetSound(168), nullptr);
@@ -37,7 +39,8 @@ TEST_F(EmptyResourceStore, GivesNothingOfAnyKind) {
     EXPECT_EQ(store.getCursor(168), nullptr);
 }
 
-TEST_F(EmptyResourceStore, AsksAgainForAMissingPictureEveryTime) {
+TEST_F(EmptyResourceStore, AsksAgainForAMissingPictureEveryTime)
+{
     const fw::ResourceStore store(root());
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(store.GetPicture(170), nullptr);
@@ -45,7 +48,8 @@ TEST_F(EmptyResourceStore, AsksAgainForAMissingPictureEveryTime) {
     }
 }
 
-TEST_F(EmptyResourceStore, ADamagedPictureOrCursorGivesNothing) {
+TEST_F(EmptyResourceStore, ADamagedPictureOrCursorGivesNothing)
+{
     put(QStringLiteral("picture/170.svg"), "<svg this is not");
     put(QStringLiteral("cursor/168.svg"), QByteArray());
     const fw::ResourceStore store(root());
@@ -53,7 +57,8 @@ TEST_F(EmptyResourceStore, ADamagedPictureOrCursorGivesNothing) {
     EXPECT_EQ(store.getCursor(168), nullptr);
 }
 
-TEST_F(EmptyResourceStore, ACursorWithADamagedHotSpotPointsFromItsCorner) {
+TEST_F(EmptyResourceStore, ACursorWithADamagedHotSpotPointsFromItsCorner)
+{
     put(QStringLiteral("cursor/168.svg"),
         R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16">)"
         R"(<rect width="16" height="16" fill="black"/></svg>)");
@@ -64,14 +69,16 @@ TEST_F(EmptyResourceStore, ACursorWithADamagedHotSpotPointsFromItsCorner) {
     EXPECT_EQ(cursor->hotSpot(), QPoint(0, 0));
 }
 
-TEST(ResourceStore, ARootThatDoesNotExistGivesNothing) {
+TEST(ResourceStore, ARootThatDoesNotExistGivesNothing)
+{
     const fw::ResourceStore store(QStringLiteral("/nonexistent/tibbly/store"));
     EXPECT_EQ(store.GetPicture(168), nullptr);
     EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 171).isEmpty());
     EXPECT_EQ(store.getCursor(168), nullptr);
 }
 
-TEST(ResourceStore, AnIdTheStoreDoesNotHoldGivesNothing) {
+TEST(ResourceStore, AnIdTheStoreDoesNotHoldGivesNothing)
+{
     // 182, 183 and 191 are gaps in the picture numbering.
     const fw::ResourceStore store;
     EXPECT_EQ(store.GetPicture(182), nullptr);

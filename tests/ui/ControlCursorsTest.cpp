@@ -17,17 +17,20 @@ using testsupport::AppFixture;
 
 namespace {
 
-void enter(QWidget* widget) {
+void enter(QWidget* widget)
+{
     QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
     QCoreApplication::sendEvent(widget, &event);
 }
 
-void leave(QWidget* widget) {
+void leave(QWidget* widget)
+{
     QEvent event(QEvent::Leave);
     QCoreApplication::sendEvent(widget, &event);
 }
 
-bool showsFinger(const QWidget* widget) {
+bool showsFinger(const QWidget* widget)
+{
     const fw::MouseCursor* finger = tibbly::FingerCurs();
     return finger && widget->cursor().shape() == Qt::BitmapCursor &&
            widget->cursor().pixmap().cacheKey() == finger->pixmap().cacheKey();
@@ -36,8 +39,9 @@ bool showsFinger(const QWidget* widget) {
 } // namespace
 
 class ControlCursors : public AppFixture {
-  protected:
-    void SetUp() override {
+protected:
+    void SetUp() override
+    {
         AppFixture::SetUp();
         fw::WindowLayout layout;
         layout.title = QStringLiteral("Cursors");
@@ -47,7 +51,8 @@ class ControlCursors : public AppFixture {
     fw::Window* window = nullptr;
 };
 
-TEST_F(ControlCursors, PictureControlsShowTheFingerWhileTheMouseIsOverThem) {
+TEST_F(ControlCursors, PictureControlsShowTheFingerWhileTheMouseIsOverThem)
+{
     const struct {
         const char* what;
         std::function<QWidget*(QWidget*)> make;

@@ -25,7 +25,8 @@ struct Row {
     Kind kind;
 };
 
-std::string kindName(Kind kind) {
+std::string kindName(Kind kind)
+{
     switch (kind) {
     case Kind::Menu:
         return "menu";
@@ -43,12 +44,14 @@ std::string kindName(Kind kind) {
 
 // One line per menu and item, in bar order: the menu items are indented.
 std::string line(bool inMenu, const QString& name, const QString& caption, const QString& shortcut,
-                 Kind kind) {
+                 Kind kind)
+{
     return std::string(inMenu ? "  " : "") + name.toStdString() + " \"" + caption.toStdString() +
            "\" [" + shortcut.toStdString() + "] " + kindName(kind);
 }
 
-std::vector<std::string> lines(const fw::MenuBar& bar) {
+std::vector<std::string> lines(const fw::MenuBar& bar)
+{
     std::vector<std::string> out;
     for (const auto& menu : bar.menus()) {
         out.push_back(
@@ -60,7 +63,8 @@ std::vector<std::string> lines(const fw::MenuBar& bar) {
     return out;
 }
 
-std::vector<std::string> lines(const std::vector<Row>& rows) {
+std::vector<std::string> lines(const std::vector<Row>& rows)
+{
     std::vector<std::string> out;
     for (const Row& row : rows)
         out.push_back(line(row.kind != Kind::Menu, QString::fromUtf8(row.name),
@@ -81,13 +85,15 @@ const std::vector<Row> kEditMenu = {
     {"EditSelectAll", "Select &All", "Cmd+A", Kind::Item},
 };
 
-std::vector<Row> join(std::vector<Row> a, const std::vector<Row>& b, std::vector<Row> c = {}) {
+std::vector<Row> join(std::vector<Row> a, const std::vector<Row>& b, std::vector<Row> c = {})
+{
     a.insert(a.end(), b.begin(), b.end());
     a.insert(a.end(), c.begin(), c.end());
     return a;
 }
 
-bool everyItemEnablesItself(const fw::MenuBar& bar) {
+bool everyItemEnablesItself(const fw::MenuBar& bar)
+{
     for (const auto& menu : bar.menus()) {
         if (!menu->AutoEnable())
             return false;
@@ -98,7 +104,8 @@ bool everyItemEnablesItself(const fw::MenuBar& bar) {
     return true;
 }
 
-QStringList actionTexts(const fw::Window& window) {
+QStringList actionTexts(const fw::Window& window)
+{
     QStringList texts;
     for (const QAction* action : window.findChildren<QAction*>())
         texts.append(action->text());
@@ -107,20 +114,21 @@ QStringList actionTexts(const fw::Window& window) {
 
 // Puts a caption of the shared bar back when a test is done with it.
 class CaptionRestorer {
-  public:
+public:
     explicit CaptionRestorer(fw::MenuItem& item) : item_(item), caption_(item.Text()) {}
     ~CaptionRestorer() { item_.setText(caption_); }
     CaptionRestorer(const CaptionRestorer&) = delete;
     CaptionRestorer& operator=(const CaptionRestorer&) = delete;
 
-  private:
+private:
     fw::MenuItem& item_;
     QString caption_;
 };
 
 } // namespace
 
-TEST(MenuBars, ApplicationBarHasFileEditInfoAndHelpMenus) {
+TEST(MenuBars, ApplicationBarHasFileEditInfoAndHelpMenus)
+{
     const std::vector<Row> expected = join(
         {
             {"FileMenu", "&File", "", Kind::Menu},
@@ -143,7 +151,8 @@ TEST(MenuBars, ApplicationBarHasFileEditInfoAndHelpMenus) {
     EXPECT_TRUE(everyItemEnablesItself(MenuBar1::instance()));
 }
 
-TEST(MenuBars, GridEditorBarHasFileWithOpenAndSaveAndTheSameEditMenu) {
+TEST(MenuBars, GridEditorBarHasFileWithOpenAndSaveAndTheSameEditMenu)
+{
     const std::vector<Row> expected = join(
         {
             {"FileMenu", "&File", "", Kind::Menu},
@@ -158,7 +167,8 @@ TEST(MenuBars, GridEditorBarHasFileWithOpenAndSaveAndTheSameEditMenu) {
     EXPECT_TRUE(everyItemEnablesItself(MenuBar2::instance()));
 }
 
-TEST(MenuBars, ItemsAreFoundByNameInTheirMenus) {
+TEST(MenuBars, ItemsAreFoundByNameInTheirMenus)
+{
     const MenuBar1& bar = MenuBar1::instance();
     ASSERT_NE(bar.Child(QStringLiteral("InfoMenu")), nullptr);
     EXPECT_EQ(bar.Child(QStringLiteral("InfoSound")), nullptr) << "Child finds menus only";
@@ -169,7 +179,8 @@ TEST(MenuBars, ItemsAreFoundByNameInTheirMenus) {
     EXPECT_NE(MenuBar2::instance().item(QStringLiteral("FileOpen")), nullptr);
 }
 
-TEST(MenuBars, EachBarIsOneSharedObject) {
+TEST(MenuBars, EachBarIsOneSharedObject)
+{
     EXPECT_EQ(&MenuBar1::instance(), &MenuBar1::instance());
     EXPECT_EQ(&MenuBar2::instance(), &MenuBar2::instance());
     EXPECT_NE(static_cast<fw::MenuBar*>(&MenuBar1::instance()),
@@ -178,7 +189,8 @@ TEST(MenuBars, EachBarIsOneSharedObject) {
 
 class SharedMenuBar : public AppFixture {};
 
-TEST_F(SharedMenuBar, ACaptionChangedOnceShowsInEveryWindowWithTheBar) {
+TEST_F(SharedMenuBar, ACaptionChangedOnceShowsInEveryWindowWithTheBar)
+{
     fw::MenuItem* sound = MenuBar1::instance().item(QStringLiteral("InfoSound"));
     ASSERT_NE(sound, nullptr);
     const CaptionRestorer restore(*sound);

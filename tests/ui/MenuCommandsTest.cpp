@@ -18,8 +18,9 @@ namespace {
 // A window on the application's bar that serves New, and turns it off while
 // a round runs, as the game windows do.
 class RoundWindow : public fw::Window {
-  public:
-    RoundWindow() : fw::Window(layout()) {
+public:
+    RoundWindow() : fw::Window(layout())
+    {
         addMenuHandler(QStringLiteral("FileNew"), [this] {
             ++newRounds;
             return true;
@@ -29,28 +30,32 @@ class RoundWindow : public fw::Window {
     bool roundRunning = true;
     int newRounds = 0;
 
-    QShortcut* shortcutFor(const QKeySequence& keys) const {
+    QShortcut* shortcutFor(const QKeySequence& keys) const
+    {
         for (QShortcut* shortcut : findChildren<QShortcut*>())
             if (shortcut->key() == keys)
                 return shortcut;
         return nullptr;
     }
 
-    QAction* actionStartingWith(const QString& caption) const {
+    QAction* actionStartingWith(const QString& caption) const
+    {
         for (QAction* action : findChildren<QAction*>())
             if (action->text().section(QLatin1Char('\t'), 0, 0) == caption)
                 return action;
         return nullptr;
     }
 
-  protected:
-    void Event_EnableMenuItems() override {
+protected:
+    void Event_EnableMenuItems() override
+    {
         if (roundRunning)
             menuBar()->item(QStringLiteral("FileNew"))->setEnabled(false);
     }
 
-  private:
-    static fw::WindowLayout layout() {
+private:
+    static fw::WindowLayout layout()
+    {
         fw::WindowLayout layout;
         layout.title = QStringLiteral("Round");
         layout.menuBar = &MenuBar1::instance();
@@ -63,8 +68,9 @@ const QKeySequence kCtrlN(Qt::CTRL | Qt::Key_N);
 } // namespace
 
 class MenuCommands : public AppFixture {
-  protected:
-    void SetUp() override {
+protected:
+    void SetUp() override
+    {
         AppFixture::SetUp();
         window = new RoundWindow();
         window->open();
@@ -74,7 +80,8 @@ class MenuCommands : public AppFixture {
     RoundWindow* window = nullptr;
 };
 
-TEST_F(MenuCommands, ADisabledItemDoesNothingByMenuOrByShortcut) {
+TEST_F(MenuCommands, ADisabledItemDoesNothingByMenuOrByShortcut)
+{
     QShortcut* shortcut = window->shortcutFor(kCtrlN);
     ASSERT_NE(shortcut, nullptr);
 
@@ -88,7 +95,8 @@ TEST_F(MenuCommands, ADisabledItemDoesNothingByMenuOrByShortcut) {
     EXPECT_FALSE(action->isEnabled());
 }
 
-TEST_F(MenuCommands, AnItemRunsOnceForEachCommandOnceEnabled) {
+TEST_F(MenuCommands, AnItemRunsOnceForEachCommandOnceEnabled)
+{
     QShortcut* shortcut = window->shortcutFor(kCtrlN);
     ASSERT_NE(shortcut, nullptr);
     window->roundRunning = false;
@@ -104,7 +112,8 @@ TEST_F(MenuCommands, AnItemRunsOnceForEachCommandOnceEnabled) {
     EXPECT_TRUE(action->isEnabled());
 }
 
-TEST_F(MenuCommands, ChoosingTheMenuEntryRunsTheCommandOnlyWhileEnabled) {
+TEST_F(MenuCommands, ChoosingTheMenuEntryRunsTheCommandOnlyWhileEnabled)
+{
     QAction* action = window->actionStartingWith(QStringLiteral("New"));
     ASSERT_NE(action, nullptr);
     // The menu entry may still look enabled from before the round started;
@@ -119,7 +128,8 @@ TEST_F(MenuCommands, ChoosingTheMenuEntryRunsTheCommandOnlyWhileEnabled) {
     EXPECT_EQ(window->newRounds, 1);
 }
 
-TEST_F(MenuCommands, AnItemTheWindowDoesNotServeDoesNothing) {
+TEST_F(MenuCommands, AnItemTheWindowDoesNotServeDoesNothing)
+{
     window->roundRunning = false;
     for (const char* name : {"FileClose", "InfoSeeHighScores", "InfoCreateaGrid", "EditCopy",
                              "HelpHelp", "HelpAbout"}) {
@@ -133,7 +143,8 @@ TEST_F(MenuCommands, AnItemTheWindowDoesNotServeDoesNothing) {
     EXPECT_EQ(window->newRounds, 0);
 }
 
-TEST_F(MenuCommands, AnItemNotInTheBarDoesNothing) {
+TEST_F(MenuCommands, AnItemNotInTheBarDoesNothing)
+{
     window->roundRunning = false;
     EXPECT_FALSE(window->menuCommand(QStringLiteral("FileSave")));
     EXPECT_FALSE(window->menuCommand(QString()));

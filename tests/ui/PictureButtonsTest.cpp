@@ -16,7 +16,8 @@ using tibbly::CnvBtn;
 
 namespace {
 
-fw::Window* newHost() {
+fw::Window* newHost()
+{
     fw::WindowLayout layout;
     layout.title = QStringLiteral("Buttons");
     layout.width = 400;
@@ -25,7 +26,8 @@ fw::Window* newHost() {
 }
 
 // The smallest rectangle holding every pixel that passes the test.
-template <class Pred> QRect boundsOf(const QImage& image, Pred pred) {
+template <class Pred> QRect boundsOf(const QImage& image, Pred pred)
+{
     QRect found;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -38,8 +40,9 @@ template <class Pred> QRect boundsOf(const QImage& image, Pred pred) {
 
 // The press offset is the same on both picture buttons.
 template <class Button> class PressOffset : public AppFixture {
-  protected:
-    void SetUp() override {
+protected:
+    void SetUp() override
+    {
         AppFixture::SetUp();
         window = newHost();
         button = window->add(new Button(window->content(), {100, 200, 150, 30}));
@@ -64,14 +67,16 @@ template <class Button> class PressOffset : public AppFixture {
 using PictureButtonTypes = ::testing::Types<actionBtn, CnvBtn>;
 TYPED_TEST_SUITE(PressOffset, PictureButtonTypes);
 
-TYPED_TEST(PressOffset, PressShiftsTheButtonTwoPixelsRightAndDown) {
+TYPED_TEST(PressOffset, PressShiftsTheButtonTwoPixelsRightAndDown)
+{
     this->button->press(10, 10);
     EXPECT_EQ(this->button->Left(), 102);
     EXPECT_EQ(this->button->Top(), 202);
     EXPECT_EQ(this->mouseUps, 0);
 }
 
-TYPED_TEST(PressOffset, ReleaseOutsideStillReachesTheHostWhichPutsTheButtonBack) {
+TYPED_TEST(PressOffset, ReleaseOutsideStillReachesTheHostWhichPutsTheButtonBack)
+{
     this->button->press(10, 10);
     this->button->release(-50, -50);
     EXPECT_EQ(this->mouseUps, 1);
@@ -81,20 +86,23 @@ TYPED_TEST(PressOffset, ReleaseOutsideStillReachesTheHostWhichPutsTheButtonBack)
     EXPECT_EQ(this->button->Top(), 200);
 }
 
-TYPED_TEST(PressOffset, EveryClickEndsWhereItStarted) {
+TYPED_TEST(PressOffset, EveryClickEndsWhereItStarted)
+{
     for (int i = 0; i < 3; ++i)
         this->button->click(5, 5);
     EXPECT_EQ(this->mouseUps, 3);
     EXPECT_EQ(QPoint(this->button->Left(), this->button->Top()), QPoint(100, 200));
 }
 
-TYPED_TEST(PressOffset, AReleaseWithoutAPressDoesNotReachTheHost) {
+TYPED_TEST(PressOffset, AReleaseWithoutAPressDoesNotReachTheHost)
+{
     this->button->release(5, 5);
     EXPECT_EQ(this->mouseUps, 0);
     EXPECT_EQ(QPoint(this->button->Left(), this->button->Top()), QPoint(100, 200));
 }
 
-TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels) {
+TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels)
+{
     const struct {
         int height;
         int baseline;
@@ -109,9 +117,10 @@ TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels) {
 }
 
 class CnvBtnPainting : public AppFixture {
-  protected:
+protected:
     // The button's look with a red title on no picture: the black copy is the shadow.
-    QImage paint(const QString& title, int width) {
+    QImage paint(const QString& title, int width)
+    {
         fw::Window* window = newHost();
         auto* button = window->add(new CnvBtn(window->content(), {10, 10, width, 36}));
         button->setParams(title, nullptr, QColor(255, 0, 0), 14);
@@ -120,18 +129,21 @@ class CnvBtnPainting : public AppFixture {
         return button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     }
 
-    static QRect red(const QImage& image) {
+    static QRect red(const QImage& image)
+    {
         return boundsOf(image, [](const QColor& c) {
             return c.red() > 200 && c.green() < 60 && c.blue() < 60;
         });
     }
-    static QRect black(const QImage& image) {
+    static QRect black(const QImage& image)
+    {
         return boundsOf(
             image, [](const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; });
     }
 };
 
-TEST_F(CnvBtnPainting, ShadowFallsTwoPixelsRightOfAndBelowTheCentredTitle) {
+TEST_F(CnvBtnPainting, ShadowFallsTwoPixelsRightOfAndBelowTheCentredTitle)
+{
     const QImage image = paint(QStringLiteral("Find Tibbly"), 150);
     const QRect title = red(image);
     const QRect shadow = black(image);
@@ -143,7 +155,8 @@ TEST_F(CnvBtnPainting, ShadowFallsTwoPixelsRightOfAndBelowTheCentredTitle) {
     EXPECT_NEAR(title.left() + 2, 149 - shadow.right(), 3);
 }
 
-TEST_F(CnvBtnPainting, TitleWiderThanTheButtonIsCutByItsEdges) {
+TEST_F(CnvBtnPainting, TitleWiderThanTheButtonIsCutByItsEdges)
+{
     const QImage image = paint(QStringLiteral("A title far too long for so narrow a button"), 60);
     const QRect title = red(image);
     ASSERT_FALSE(title.isEmpty());

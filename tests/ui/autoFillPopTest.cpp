@@ -9,8 +9,9 @@ using testsupport::AppFixture;
 using tibbly::autoFillPop;
 
 class PlayersPopup : public AppFixture {
-  protected:
-    void SetUp() override {
+protected:
+    void SetUp() override
+    {
         AppFixture::SetUp();
         fw::WindowLayout layout;
         layout.title = QStringLiteral("Players");
@@ -21,14 +22,16 @@ class PlayersPopup : public AppFixture {
         settle();
     }
 
-    [[nodiscard]] QStringList rows() const {
+    [[nodiscard]] QStringList rows() const
+    {
         QStringList out;
         for (int i = 0; i < popup->ListCount(); ++i)
             out.append(popup->List(i));
         return out;
     }
 
-    void fillWith(const QStringList& players, int current) {
+    void fillWith(const QStringList& players, int current)
+    {
         prefs().players = players;
         prefs().curPlayerIndex = current;
         popup->fillMe();
@@ -39,7 +42,8 @@ class PlayersPopup : public AppFixture {
     int changes = 0;
 };
 
-TEST_F(PlayersPopup, ListsThePlayersThenTheAddRowWithTheCurrentPlayerSelected) {
+TEST_F(PlayersPopup, ListsThePlayersThenTheAddRowWithTheCurrentPlayerSelected)
+{
     fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 1);
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"),
                                    QStringLiteral("Add New Player...")}));
@@ -47,7 +51,8 @@ TEST_F(PlayersPopup, ListsThePlayersThenTheAddRowWithTheCurrentPlayerSelected) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(PlayersPopup, RefillingReplacesTheRowsAndRaisesNoChange) {
+TEST_F(PlayersPopup, RefillingReplacesTheRowsAndRaisesNoChange)
+{
     fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 1);
     fillWith({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")}, 0);
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"),
@@ -58,7 +63,8 @@ TEST_F(PlayersPopup, RefillingReplacesTheRowsAndRaisesNoChange) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(PlayersPopup, AStoredIndexOutsideThePlayersSelectsNothing) {
+TEST_F(PlayersPopup, AStoredIndexOutsideThePlayersSelectsNothing)
+{
     for (const int index : {3, 99, -1}) {
         SCOPED_TRACE(index);
         fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, index);
@@ -68,7 +74,8 @@ TEST_F(PlayersPopup, AStoredIndexOutsideThePlayersSelectsNothing) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(PlayersPopup, ChoosingARowRaisesChangeOnce) {
+TEST_F(PlayersPopup, ChoosingARowRaisesChangeOnce)
+{
     fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 0);
     popup->choose(2);
     EXPECT_EQ(changes, 1);

@@ -16,14 +16,15 @@ namespace {
 
 // A check box that counts its paints and lets the test see its answer to a press.
 class ProbedBox : public qvxCheckBox {
-  public:
+public:
     using qvxCheckBox::Event_MouseDown;
     using qvxCheckBox::qvxCheckBox;
     int paints = 0;
     int mouseUps = 0;
 
-  protected:
-    void Event_Paint(fw::Graphics& g) override {
+protected:
+    void Event_Paint(fw::Graphics& g) override
+    {
         ++paints;
         qvxCheckBox::Event_Paint(g);
     }
@@ -32,8 +33,9 @@ class ProbedBox : public qvxCheckBox {
 } // namespace
 
 class CheckBoxes : public AppFixture {
-  protected:
-    void SetUp() override {
+protected:
+    void SetUp() override
+    {
         AppFixture::SetUp();
         fw::WindowLayout layout;
         layout.title = QStringLiteral("Boxes");
@@ -42,14 +44,16 @@ class CheckBoxes : public AppFixture {
         window = new fw::Window(layout);
     }
 
-    ProbedBox* addBox(int row) {
+    ProbedBox* addBox(int row)
+    {
         auto* box = window->add(new ProbedBox(window->content(), {10, 10 + 40 * row, 150, 30}));
         box->onMouseUp = [box](int, int) { ++box->mouseUps; };
         return box;
     }
 
     // Boxes tied into one group, as the host does in each box's Open handler.
-    std::vector<ProbedBox*> addGroup(int size) {
+    std::vector<ProbedBox*> addGroup(int size)
+    {
         std::vector<ProbedBox*> boxes;
         for (int i = 0; i < size; ++i)
             boxes.push_back(addBox(i));
@@ -62,7 +66,8 @@ class CheckBoxes : public AppFixture {
         return boxes;
     }
 
-    void openWindow() {
+    void openWindow()
+    {
         window->open();
         settle();
     }
@@ -70,7 +75,8 @@ class CheckBoxes : public AppFixture {
     fw::Window* window = nullptr;
 };
 
-TEST_F(CheckBoxes, ClickOnCheckedGroupMemberIsRefused) {
+TEST_F(CheckBoxes, ClickOnCheckedGroupMemberIsRefused)
+{
     auto boxes = addGroup(3);
     openWindow();
     boxes[1]->setValue(true);
@@ -85,7 +91,8 @@ TEST_F(CheckBoxes, ClickOnCheckedGroupMemberIsRefused) {
         EXPECT_EQ(box->mouseUps, 0);
 }
 
-TEST_F(CheckBoxes, GroupActsAsRadioButtons) {
+TEST_F(CheckBoxes, GroupActsAsRadioButtons)
+{
     // For every checked member and every clicked member of a group of three.
     for (int checked = 0; checked < 3; ++checked) {
         for (int clicked = 0; clicked < 3; ++clicked) {
@@ -105,7 +112,8 @@ TEST_F(CheckBoxes, GroupActsAsRadioButtons) {
     }
 }
 
-TEST_F(CheckBoxes, ClickOnUncheckedMemberRepaintsEveryMember) {
+TEST_F(CheckBoxes, ClickOnUncheckedMemberRepaintsEveryMember)
+{
     auto boxes = addGroup(2);
     openWindow();
     boxes[0]->setValue(true);
@@ -117,7 +125,8 @@ TEST_F(CheckBoxes, ClickOnUncheckedMemberRepaintsEveryMember) {
     EXPECT_GT(boxes[1]->paints, before[1]);
 }
 
-TEST_F(CheckBoxes, BoxInNoGroupTogglesOnEveryClick) {
+TEST_F(CheckBoxes, BoxInNoGroupTogglesOnEveryClick)
+{
     ProbedBox* box = addBox(0);
     openWindow();
     for (const bool expected : {true, false, true, false}) {
@@ -128,7 +137,8 @@ TEST_F(CheckBoxes, BoxInNoGroupTogglesOnEveryClick) {
     EXPECT_EQ(box->mouseUps, 4);
 }
 
-TEST_F(CheckBoxes, ReleaseOutsideTheBoxStillCountsAsAClick) {
+TEST_F(CheckBoxes, ReleaseOutsideTheBoxStillCountsAsAClick)
+{
     auto boxes = addGroup(2);
     boxes[0]->setValue(true);
     boxes[1]->press(5, 5);
@@ -138,7 +148,8 @@ TEST_F(CheckBoxes, ReleaseOutsideTheBoxStillCountsAsAClick) {
     EXPECT_EQ(boxes[1]->mouseUps, 1);
 }
 
-TEST_F(CheckBoxes, SettingTheValueDoesNotRepaint) {
+TEST_F(CheckBoxes, SettingTheValueDoesNotRepaint)
+{
     ProbedBox* box = addBox(0);
     openWindow();
     ASSERT_GT(box->paints, 0) << "the box was never painted on screen";
@@ -153,7 +164,8 @@ TEST_F(CheckBoxes, SettingTheValueDoesNotRepaint) {
     EXPECT_GT(box->paints, before);
 }
 
-TEST_F(CheckBoxes, OpeningSetsTheMaskedPicturesBeforeTheHostsOpenRuns) {
+TEST_F(CheckBoxes, OpeningSetsTheMaskedPicturesBeforeTheHostsOpenRuns)
+{
     ProbedBox* box = addBox(0);
     const fw::Picture* checkedSeenByHost = nullptr;
     const fw::Picture* uncheckedSeenByHost = nullptr;
@@ -175,7 +187,8 @@ TEST_F(CheckBoxes, OpeningSetsTheMaskedPicturesBeforeTheHostsOpenRuns) {
     EXPECT_EQ(tibbly::blueCheckBox()->mask(), tibbly::CkBoxMask());
 }
 
-TEST_F(CheckBoxes, AGroupCountBeyondItsMembersReachesOnlyTheMembersThere) {
+TEST_F(CheckBoxes, AGroupCountBeyondItsMembersReachesOnlyTheMembersThere)
+{
     auto boxes = addGroup(2);
     boxes[0]->groupTotal = 3;
     boxes[1]->setValue(true);

@@ -11,7 +11,7 @@ using testsupport::controlOf;
 namespace {
 
 class NewPlayer : public AppFixture {
-  protected:
+protected:
     // Types a name and presses Return or Escape; returns whether the window closed.
     bool type(const QString& name, const QString& key = fw::Window::kReturn)
     {

@@ -17,7 +17,7 @@ using Answer = fw::DialogService::Answer;
 namespace {
 
 class HighScores : public AppFixture {
-  protected:
+protected:
     // Opens the window as a finished game does: the score handed over first.
     ResultsScrn& openWith(int handedScore, const QStringList& hall = kLadder)
     {

@@ -21,7 +21,7 @@ using testsupport::controlOf;
 namespace {
 
 class StartWindow : public AppFixture {
-  protected:
+protected:
     startScrn& start()
     {
         startScrn* window = startScrn::instance();

@@ -33,7 +33,7 @@ namespace tibbly {
 // registry's pictures; Tibbly's box, the Badees and the bonus boxes look like
 // any fresh box and are known by their indexes.
 class GameScrn : public fw::Window {
-  public:
+public:
     GameScrn();
     ~GameScrn() override;
 
@@ -90,14 +90,14 @@ class GameScrn : public fw::Window {
     int myTotScore = 0;
     std::array<const fw::Picture*, 4> dirColor{};
 
-  protected:
+protected:
     void Event_Open() override;
     void Event_Close() override;
     bool Event_CancelClose(bool appQuitting) override;
     bool Event_KeyDown(const QString& key) override;
     void Event_EnableMenuItems() override;
 
-  private:
+private:
     // Window and controls (GameScrn.cpp)
     fw::Canvas* makeBox(int index, int left, int top);
     void AddMenuHandlers();

@@ -17,7 +17,7 @@ const QString kHint =
 } // namespace
 
 class ClickRules : public FindGame {
-  protected:
+protected:
     // Opens the window on a first round with Tibbly at (8, 7) and waits until
     // the clicks open.
     void openRoundOne(RoundDraws draws = plainRound(1, boxAt({8, 7})))

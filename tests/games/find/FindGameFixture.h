@@ -48,7 +48,7 @@ constexpr int kGameOverPauseMs = 3000;
 // A find window on the test clock, its draws answered from a script and every
 // sound it plays recorded.
 class FindGame : public testsupport::AppFixture {
-  protected:
+protected:
     void SetUp() override
     {
         AppFixture::SetUp();

@@ -19,10 +19,7 @@ using tibbly::ResultsScrn;
 
 namespace {
 
-ResultsScrn* openResults()
-{
-    return fw::openImplicitInstance<ResultsScrn>();
-}
+ResultsScrn* openResults() { return fw::openImplicitInstance<ResultsScrn>(); }
 
 bool helpIsOpen()
 {
@@ -37,7 +34,7 @@ bool helpIsOpen()
 } // namespace
 
 class GameFlow : public FindGame {
-  protected:
+protected:
     bool enabledInMenu(const char* item)
     {
         game->enableMenuItems();
