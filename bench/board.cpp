@@ -2,6 +2,7 @@
 // ten-round game played on the test clock (every round found at once).
 #include "app/App.h"
 #include "app/Globals.h"
+#include "framework/Canvas.h"
 #include "framework/Clock.h"
 #include "framework/ImplicitInstance.h"
 #include "framework/Sound.h"
@@ -21,11 +22,11 @@ int playWholeGame(fw::TestClock& clock)
 {
     tibbly::GameScrn* game = tibbly::GameScrn::instance();
     for (int round = 1; round <= 10; ++round) {
-        clock.advanceUntil([&] { return game->allowClick; }, 20'000, 100);
-        game->theBox[game->theTarget]->click();
+        clock.advanceUntil([&] { return game->state().allowClick; }, 20'000, 100);
+        game->control<fw::Canvas>(QStringLiteral("theBox"), game->state().theTarget)->click();
     }
     clock.advanceUntil([&] { return game->isGameOver(); }, 60'000, 100);
-    const int total = game->myTotScore;
+    const int total = game->state().myTotScore;
     fw::discardAllWindows();
     return total;
 }

@@ -72,6 +72,11 @@ public:
         return control;
     }
     [[nodiscard]] Control* control(const QString& name, int index = -1) const;
+    // The control of that name as the class it was made with, or nullptr.
+    template <class C> [[nodiscard]] C* control(const QString& name, int index = -1) const
+    {
+        return dynamic_cast<C*>(control(name, index));
+    }
 
     // Menus
     [[nodiscard]] MenuBar* menuBar() const { return menuBar_; }

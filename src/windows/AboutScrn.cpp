@@ -11,6 +11,7 @@
 #include "ui/PressOffset.h"
 #include "windows/Links.h"
 #include "windows/Named.h"
+#include "windows/WebLink.h"
 
 namespace tibbly {
 
@@ -65,14 +66,7 @@ void AboutScrn::CreateControls()
         new fw::StaticText(area, {50, 135, 300, 82}, kLicence, fw::TextStyle{.multiline = true}),
         "StaticText4"));
 
-    StaticText5 = add(named(new fw::StaticText(area, {50, 242, 300, 20}, links::kWebPage,
-                                               fw::TextStyle{.color = QColor(0x00, 0x00, 0xFF),
-                                                             .alignment = fw::kAlignCentre}),
-                            "StaticText5"));
-    StaticText5->onMouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };
-    StaticText5->onMouseUp = [this](int x, int y) { StaticText5_MouseUp(x, y); };
-    StaticText5->onMouseEnter = [this] { StaticText5_MouseEnter(); };
-    StaticText5->onMouseExit = [this] { StaticText5_MouseExit(); };
+    add(named(new WebLink(area, {50, 242, 300, 20}, links::kWebPage), "StaticText5"));
 
     donateBtn = add(named(new fw::PushButton(area, {150, 278, 100, 22}, QStringLiteral("Donate")),
                           "donateBtn"));
@@ -85,14 +79,6 @@ void AboutScrn::CreateControls()
 void AboutScrn::Canvas1_Paint(fw::Graphics& g) { g.DrawPicture(QVX_VaneLogoGray(), 0, 0); }
 
 void AboutScrn::StaticText2_Open() { StaticText2->setText(App::instance().LongVersion()); }
-
-bool AboutScrn::StaticText5_MouseDown(int, int) { return true; }
-
-void AboutScrn::StaticText5_MouseUp(int, int) { fw::ShowURL(StaticText5->Text()); }
-
-void AboutScrn::StaticText5_MouseEnter() { pressOffset::showFinger(*this); }
-
-void AboutScrn::StaticText5_MouseExit() { pressOffset::showArrow(*this); }
 
 void AboutScrn::donateBtn_Action() { fw::ShowURL(links::kDonatePage); }
 

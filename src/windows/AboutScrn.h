@@ -26,16 +26,11 @@ private:
 
     void Canvas1_Paint(fw::Graphics& g);
     void StaticText2_Open();
-    bool StaticText5_MouseDown(int x, int y);
-    void StaticText5_MouseUp(int x, int y);
-    void StaticText5_MouseEnter();
-    void StaticText5_MouseExit();
     void donateBtn_Action();
     void donateBtn_MouseEnter();
     void donateBtn_MouseExit();
 
     fw::StaticText* StaticText2 = nullptr;
-    fw::StaticText* StaticText5 = nullptr;
     fw::PushButton* donateBtn = nullptr;
 };
 

@@ -15,7 +15,6 @@
 #include "windows/HallRanking.h"
 #include "windows/Named.h"
 
-
 namespace tibbly {
 
 namespace {
@@ -58,6 +57,13 @@ ResultsScrn::ResultsScrn()
 }
 
 ResultsScrn* ResultsScrn::instance() { return fw::implicitInstance<ResultsScrn>(); }
+
+void ResultsScrn::showTableOnly()
+{
+    // A score of 0 never enters the table.
+    Globals::gTotalScore = 0;
+    instance()->Show();
+}
 
 void ResultsScrn::CreateControls()
 {

@@ -19,6 +19,8 @@ class ResultsScrn : public fw::Window {
 public:
     ResultsScrn();
     static ResultsScrn* instance();
+    // Shows the table only to be looked at: no score can be entered.
+    static void showTableOnly();
 
     static inline const QString kPrompt = QStringLiteral("Enter your name.");
 

@@ -6,17 +6,17 @@
 #include "framework/ImplicitInstance.h"
 #include "framework/Menu.h"
 #include "framework/StaticText.h"
-#include "framework/System.h"
 #include "games/find/GameScrn.h"
 #include "prefs/myPrefs.h"
 #include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
-#include "ui/PressOffset.h"
 #include "ui/autoFillPop.h"
 #include "windows/AboutScrn.h"
+#include "windows/HelpIcon.h"
 #include "windows/Links.h"
 #include "windows/Named.h"
 #include "windows/ResultsScrn.h"
+#include "windows/WebLink.h"
 #include "windows/helpScrn.h"
 #include "windows/newPlayerScrn.h"
 
@@ -87,23 +87,13 @@ void startScrn::CreateControls()
                                  fw::TextStyle{.size = 10, .alignment = fw::kAlignCentre}),
               "StaticText4"));
 
-    StaticText5 = add(named(new fw::StaticText(area, {100, 317, 360, 20}, links::kWebPage,
-                                               fw::TextStyle{.color = QColor(0x00, 0x00, 0xFF),
-                                                             .alignment = fw::kAlignCentre}),
-                            "StaticText5"));
-    StaticText5->onMouseDown = [this](int x, int y) { return StaticText5_MouseDown(x, y); };
-    StaticText5->onMouseUp = [this](int x, int y) { StaticText5_MouseUp(x, y); };
-    StaticText5->onMouseEnter = [this] { StaticText5_MouseEnter(); };
-    StaticText5->onMouseExit = [this] { StaticText5_MouseExit(); };
+    add(named(new WebLink(area, {100, 317, 360, 20}, links::kWebPage), "StaticText5"));
 
     aMazeCnv = add(named(new CnvBtn(area, {345, 200, 150, 36}), "aMazeCnv"));
     aMazeCnv->onOpen = [this] { aMazeCnv_Open(); };
     aMazeCnv->onMouseUp = [this](int x, int y) { aMazeCnv_MouseUp(x, y); };
 
-    helpCnv = add(named(new fw::Canvas(area, {483, 301, 32, 32}), "helpCnv"));
-    helpCnv->setBackdrop(helpIcon());
-    helpCnv->onMouseDown = [this](int x, int y) { return helpCnv_MouseDown(x, y); };
-    helpCnv->onMouseUp = [this](int x, int y) { helpCnv_MouseUp(x, y); };
+    add(new HelpIcon(area, {483, 301, 32, 32}, helpScrn::kStartPage));
 }
 
 void startScrn::AddMenuHandlers()
@@ -174,28 +164,6 @@ void startScrn::Event_Activate()
     playersMenu->fillMe();
 }
 
-// Web link and help icon -----------------------------------------------------
-
-bool startScrn::StaticText5_MouseDown(int, int) { return true; }
-
-void startScrn::StaticText5_MouseUp(int, int) { fw::ShowURL(links::kWebPage); }
-
-void startScrn::StaticText5_MouseEnter() { pressOffset::showFinger(*this); }
-
-void startScrn::StaticText5_MouseExit() { pressOffset::showArrow(*this); }
-
-bool startScrn::helpCnv_MouseDown(int, int)
-{
-    pressOffset::press(*helpCnv);
-    return true;
-}
-
-void startScrn::helpCnv_MouseUp(int, int)
-{
-    pressOffset::release(*helpCnv);
-    helpScrn::showPage(helpScrn::kStartPage);
-}
-
 // Menus ----------------------------------------------------------------------
 
 void startScrn::Event_EnableMenuItems()
@@ -213,9 +181,7 @@ bool startScrn::_InfoSound_Action()
 
 bool startScrn::_InfoSeeHighScores_Action()
 {
-    // Only looking: a score of 0 never enters the table.
-    Globals::gTotalScore = 0;
-    ResultsScrn::instance()->Show();
+    ResultsScrn::showTableOnly();
     return true;
 }
 

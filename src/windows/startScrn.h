@@ -40,14 +40,8 @@ private:
     void captureCnv_MouseUp(int x, int y);
     void captureCnv_Open();
     void playersMenu_Change();
-    bool StaticText5_MouseDown(int x, int y);
-    void StaticText5_MouseUp(int x, int y);
-    void StaticText5_MouseEnter();
-    void StaticText5_MouseExit();
     void aMazeCnv_MouseUp(int x, int y);
     void aMazeCnv_Open();
-    bool helpCnv_MouseDown(int x, int y);
-    void helpCnv_MouseUp(int x, int y);
 
     bool _InfoSound_Action();
     bool _InfoSeeHighScores_Action();
@@ -58,9 +52,7 @@ private:
     CnvBtn* findCnv = nullptr;
     CnvBtn* captureCnv = nullptr;
     autoFillPop* playersMenu = nullptr;
-    fw::StaticText* StaticText5 = nullptr;
     CnvBtn* aMazeCnv = nullptr;
-    fw::Canvas* helpCnv = nullptr;
 };
 
 } // namespace tibbly

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "games/board/Board.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -9,33 +11,17 @@
 // round's points move. GameScrn asks these and does the rest.
 namespace tibbly::findRules {
 
-constexpr int kColumns = 16;
-constexpr int kRows = 14;
-constexpr int kBoxCount = kColumns * kRows;
-constexpr int kLastBox = kBoxCount - 1;
-constexpr int kBoxSize = 32;
-constexpr int kBoardLeft = 50;
-constexpr int kBoardTop = 46;
+using board::kBoxCount;
+using board::kLastBox;
 constexpr int kRounds = 10;
 // The tenth counted click ends the round with no points.
 constexpr int kMaxClicks = 10;
 // theBadee and theBonus hold one entry per round at most.
 constexpr int kSlots = 10;
 
-struct BoxPlace {
-    int column;
-    int row;
-    friend bool operator==(const BoxPlace&, const BoxPlace&) = default;
-};
-
-[[nodiscard]] constexpr BoxPlace placeOf(int box)
-{
-    return {box % kColumns, box / kColumns};
-}
-[[nodiscard]] constexpr int boxAt(BoxPlace place)
-{
-    return place.row * kColumns + place.column;
-}
+using board::boxAt;
+using board::BoxPlace;
+using board::placeOf;
 
 enum class Light { Green, Red };
 

@@ -6,10 +6,10 @@
 #include "framework/Graphics.h"
 #include "framework/ImplicitInstance.h"
 #include "framework/Menu.h"
-#include "games/find/CounterPainter.h"
+#include "games/board/GamePanel.h"
 #include "prefs/myPrefs.h"
 #include "ui/MenuBar1.h"
-#include "ui/PressOffset.h"
+#include "windows/HelpIcon.h"
 #include "windows/ResultsScrn.h"
 #include "windows/helpScrn.h"
 #include "windows/startScrn.h"
@@ -37,7 +37,13 @@ fw::WindowLayout gameLayout()
 
 } // namespace
 
-GameScrn::GameScrn() : fw::Window(gameLayout())
+GameScrn::GameScrn()
+    : fw::Window(gameLayout()),
+      // The panel is made first so that everything placed on it lies above it.
+      Canvas1(gamePanel::addPanel(*this, "Canvas1")),
+      theBox(*this, QStringLiteral("theBox"), board::kMainCorner, NewBox2(),
+             {.mouseDown = [](int, int, int) { return true; },
+              .mouseUp = [this](int index, int x, int y) { theBox_MouseUp(index, x, y); }})
 {
     QWidget* parent = content();
     auto named = [this](auto* control, const char* name, int index = -1) {
@@ -45,13 +51,6 @@ GameScrn::GameScrn() : fw::Window(gameLayout())
         control->setIndex(index);
         return add(control);
     };
-
-    // The panel is made first so that everything placed on it lies above it.
-    Canvas1 = named(new fw::Canvas(parent, {600, 0, 184, 545}), "Canvas1");
-    Canvas1->setBackdrop(TibblyPanel());
-
-    theBox.reserve(kBoxCount);
-    theBox.push_back(makeBox(0, kBoardLeft, kBoardTop));
 
     newRoundTimer = new fw::Timer(this, 2, 700);
     newRoundTimer->onAction = [this] { newRoundTimer_Action(); };
@@ -91,16 +90,14 @@ GameScrn::GameScrn() : fw::Window(gameLayout())
                                         fw::TextStyle{.alignment = fw::kAlignCentre}),
                      "RoundBox");
 
-    curScFld = named(new fw::Canvas(parent, {642, 206, 100, 40}), "curScFld");
-    curScFld->setBackdrop(GrayBkg());
-    curScFld->onPaint = [this](fw::Graphics& g) { curScFld_Paint(g); };
-    totScFld = named(new fw::Canvas(parent, {642, 306, 100, 40}), "totScFld");
-    totScFld->setBackdrop(GrayBkg());
-    totScFld->onPaint = [this](fw::Graphics& g) { totScFld_Paint(g); };
+    curScFld = gamePanel::addCounter(
+        *this, "curScFld", {642, 206, 100, 40}, [this] { return myCurScore; },
+        [] { return QColor(255, App::instance().r->InRange(0, 255), 255); });
+    totScFld = gamePanel::addCounter(
+        *this, "totScFld", {642, 306, 100, 40}, [this] { return myTotScore; },
+        [] { return QColor(255, 255, App::instance().r->InRange(0, 195)); });
 
-    closeCnv = named(new actionBtn(parent, {617, 406, 150, 30}), "closeCnv");
-    closeCnv->setBackdrop(closeBtn());
-    closeCnv->onMouseUp = [this](int x, int y) { closeCnv_MouseUp(x, y); };
+    closeCnv = gamePanel::addCloseButton(*this, {617, 406, 150, 30});
 
     constexpr std::array<fw::Bounds, 4> lightBounds{{
         {293, 21, 24, 24},  // above the board
@@ -115,10 +112,7 @@ GameScrn::GameScrn() : fw::Window(gameLayout())
         DirLt[static_cast<std::size_t>(i)] = light;
     }
 
-    helpCnv = named(new fw::Canvas(parent, {676, 477, 32, 32}), "helpCnv");
-    helpCnv->setBackdrop(helpIcon());
-    helpCnv->onMouseDown = [this](int x, int y) { return helpCnv_MouseDown(x, y); };
-    helpCnv->onMouseUp = [this](int x, int y) { helpCnv_MouseUp(x, y); };
+    helpCnv = gamePanel::addHelpIcon(*this, {676, 477, 32, 32}, helpScrn::kFindPage);
 
     AddMenuHandlers();
 }
@@ -128,17 +122,6 @@ GameScrn::~GameScrn() = default;
 GameScrn* GameScrn::instance() { return fw::implicitInstance<GameScrn>(); }
 
 bool GameScrn::isGameOver() const { return endOfGame && pauseTimer && pauseTimer->Mode() == 0; }
-
-fw::Canvas* GameScrn::makeBox(int index, int left, int top)
-{
-    auto* box = new fw::Canvas(content(), {left, top, kBoxSize, kBoxSize});
-    box->setName(QStringLiteral("theBox"));
-    box->setIndex(index);
-    box->setBackdrop(NewBox2());
-    box->onMouseDown = [this, index](int x, int y) { return theBox_MouseDown(index, x, y); };
-    box->onMouseUp = [this, index](int x, int y) { theBox_MouseUp(index, x, y); };
-    return add(box);
-}
 
 // Window events --------------------------------------------------------------
 
@@ -224,9 +207,7 @@ bool GameScrn::_FileClose_Action()
 
 bool GameScrn::_InfoSeeHighScores_Action()
 {
-    // As from the start window: the table is shown with no score to enter.
-    Globals::gTotalScore = 0;
-    ResultsScrn::instance()->Show();
+    ResultsScrn::showTableOnly();
     return true;
 }
 
@@ -237,37 +218,6 @@ bool GameScrn::_HelpHelp_Action()
 }
 
 void GameScrn::showHelp() { helpScrn::showPage(helpScrn::kFindPage); }
-
-// Panel ----------------------------------------------------------------------
-
-void GameScrn::curScFld_Paint(fw::Graphics& g)
-{
-    paintCounter(g, myCurScore, QColor(255, App::instance().r->InRange(0, 255), 255));
-}
-
-void GameScrn::totScFld_Paint(fw::Graphics& g)
-{
-    paintCounter(g, myTotScore, QColor(255, 255, App::instance().r->InRange(0, 195)));
-}
-
-void GameScrn::closeCnv_MouseUp(int, int)
-{
-    closeCnv->unpress();
-    Close();
-}
-
-bool GameScrn::helpCnv_MouseDown(int, int)
-{
-    // A plain canvas, so the window gives it the press offset itself.
-    pressOffset::press(*helpCnv);
-    return true;
-}
-
-void GameScrn::helpCnv_MouseUp(int, int)
-{
-    pressOffset::release(*helpCnv);
-    showHelp();
-}
 
 // Shared helpers -------------------------------------------------------------
 

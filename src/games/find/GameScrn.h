@@ -4,6 +4,7 @@
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
 #include "framework/Window.h"
+#include "games/board/BoxBoard.h"
 #include "games/find/FindRules.h"
 #include "ui/actionBtn.h"
 
@@ -11,7 +12,6 @@
 
 #include <array>
 #include <span>
-#include <vector>
 
 namespace fw {
 class Graphics;
@@ -22,51 +22,11 @@ class Sound;
 
 namespace tibbly {
 
-// The find game. Tibbly hides under one of the 224 boxes; in each of ten
-// rounds the player clicks boxes, each fresh box turning the four direction
-// lights green towards him, until he is found, ten clicks are spent or a Badee
-// is hit. Two timers pace the rounds: newRoundTimer runs each round's intro
-// and the wait before the next round, pauseTimer the pauses after a round and
-// after the game, the last of which hands the total to the high-score window.
-//
-// A box's state is its backdrop picture, compared by identity with the
-// registry's pictures; Tibbly's box, the Badees and the bonus boxes look like
-// any fresh box and are known by their indexes.
-class GameScrn : public fw::Window {
-public:
-    GameScrn();
-    ~GameScrn() override;
+class HelpIcon;
 
-    // The open find window, or a new one that starts a game.
-    static GameScrn* instance();
-
-    // True once the game is over and its closing pause has handed the total
-    // to the high-score window: only then may a new game start or the table
-    // be shown, so that neither can overtake the hand-over.
-    [[nodiscard]] bool isGameOver() const;
-
-    // The controls, in the order they are made. Only the window's own
-    // handlers change them; they are open so that they can be clicked and
-    // looked at from outside, as a player would.
-    QPointer<fw::Canvas> Canvas1;
-    // Box i is theBox[i]; boxes 1 to 223 are made by drawBoxes when the window opens.
-    std::vector<QPointer<fw::Canvas>> theBox;
-    QPointer<fw::Timer> newRoundTimer;
-    QPointer<fw::StaticText> StaticText1;
-    QPointer<fw::StaticText> StaticText2;
-    QPointer<fw::StaticText> InstrTxt;
-    QPointer<fw::Timer> pauseTimer;
-    QPointer<fw::StaticText> StaticText3;
-    std::array<QPointer<fw::Canvas>, findRules::kSlots> BadeePict;
-    QPointer<fw::StaticText> RoundBox;
-    QPointer<fw::Canvas> curScFld;
-    QPointer<fw::Canvas> totScFld;
-    QPointer<actionBtn> closeCnv;
-    // Up, down, left, right.
-    std::array<QPointer<fw::Canvas>, 4> DirLt;
-    QPointer<fw::Canvas> helpCnv;
-
-    // The state of the game, read by tests; only the window writes it.
+// The state of a find game under the names its rules use; only the window
+// writes it.
+struct FindState {
     int theRow = 0;
     int theCol = 0;
     int theTarget = 0;
@@ -89,6 +49,33 @@ public:
     int myCurScore = 0;
     int myTotScore = 0;
     std::array<const fw::Picture*, 4> dirColor{};
+};
+
+// The find game. Tibbly hides under one of the 224 boxes; in each of ten
+// rounds the player clicks boxes, each fresh box turning the four direction
+// lights green towards him, until he is found, ten clicks are spent or a Badee
+// is hit. Two timers pace the rounds: newRoundTimer runs each round's intro
+// and the wait before the next round, pauseTimer the pauses after a round and
+// after the game, the last of which hands the total to the high-score window.
+//
+// A box's state is its backdrop picture, compared by identity with the
+// registry's pictures; Tibbly's box, the Badees and the bonus boxes look like
+// any fresh box and are known by their indexes.
+// Tests read the state through state() and reach the controls by name.
+class GameScrn : public fw::Window, private FindState {
+public:
+    GameScrn();
+    ~GameScrn() override;
+
+    // The open find window, or a new one that starts a game.
+    static GameScrn* instance();
+
+    [[nodiscard]] const FindState& state() const { return *this; }
+
+    // True once the game is over and its closing pause has handed the total
+    // to the high-score window: only then may a new game start or the table
+    // be shown, so that neither can overtake the hand-over.
+    [[nodiscard]] bool isGameOver() const;
 
 protected:
     void Event_Open() override;
@@ -99,15 +86,9 @@ protected:
 
 private:
     // Window and controls (GameScrn.cpp)
-    fw::Canvas* makeBox(int index, int left, int top);
     void AddMenuHandlers();
     [[nodiscard]] fw::MenuItem* FileNew() const;
     [[nodiscard]] fw::MenuItem* InfoSeeHighScores() const;
-    void curScFld_Paint(fw::Graphics& g);
-    void totScFld_Paint(fw::Graphics& g);
-    void closeCnv_MouseUp(int x, int y);
-    bool helpCnv_MouseDown(int x, int y);
-    void helpCnv_MouseUp(int x, int y);
     bool _FileNew_Action();
     bool _FileClose_Action();
     bool _InfoSeeHighScores_Action();
@@ -115,7 +96,6 @@ private:
     void showHelp();
 
     // Board and click rules (GameScrnRules.cpp)
-    bool theBox_MouseDown(int index, int x, int y);
     void theBox_MouseUp(int index, int x, int y);
     void BadeePict_Paint(int index, fw::Graphics& g);
     void DirLt_Paint(int index, fw::Graphics& g);
@@ -146,6 +126,24 @@ private:
 
     static void play(fw::Sound* sound);
     static int drawBox();
+
+    // The controls, in the order they are made.
+    QPointer<fw::Canvas> Canvas1;
+    BoxBoard theBox;
+    QPointer<fw::Timer> newRoundTimer;
+    QPointer<fw::StaticText> StaticText1;
+    QPointer<fw::StaticText> StaticText2;
+    QPointer<fw::StaticText> InstrTxt;
+    QPointer<fw::Timer> pauseTimer;
+    QPointer<fw::StaticText> StaticText3;
+    std::array<QPointer<fw::Canvas>, findRules::kSlots> BadeePict;
+    QPointer<fw::StaticText> RoundBox;
+    QPointer<fw::Canvas> curScFld;
+    QPointer<fw::Canvas> totScFld;
+    QPointer<actionBtn> closeCnv;
+    // Up, down, left, right.
+    std::array<QPointer<fw::Canvas>, 4> DirLt;
+    QPointer<HelpIcon> helpCnv;
 
     // Set while the window is asked to close on behalf of quitting, when no
     // other window should be opened.

@@ -23,25 +23,11 @@ const fw::Picture* lightPicture(Light light)
 
 } // namespace
 
-void GameScrn::drawBoxes()
-{
-    // Made in index order, so the n-th box made is box n.
-    for (int box = 1; box < kBoxCount; ++box) {
-        const BoxPlace place = placeOf(box);
-        theBox.push_back(
-            makeBox(box, kBoardLeft + kBoxSize * place.column, kBoardTop + kBoxSize * place.row));
-    }
-}
+void GameScrn::drawBoxes() { theBox.makeRest(); }
 
-void GameScrn::showOnBox(int box, const fw::Picture* picture)
-{
-    theBox[static_cast<std::size_t>(box)]->setBackdrop(picture);
-}
+void GameScrn::showOnBox(int box, const fw::Picture* picture) { theBox.setPicture(box, picture); }
 
-void GameScrn::refreshCurScore()
-{
-    curScFld->Refresh(true);
-}
+void GameScrn::refreshCurScore() { curScFld->Refresh(true); }
 
 // Round set-up ---------------------------------------------------------------
 
@@ -84,11 +70,6 @@ void GameScrn::selBonus()
 }
 
 // Clicks ---------------------------------------------------------------------
-
-bool GameScrn::theBox_MouseDown(int, int, int)
-{
-    return true;
-}
 
 void GameScrn::theBox_MouseUp(int index, int, int)
 {
@@ -188,7 +169,7 @@ void GameScrn::addBonus(int kind, int box)
 bool GameScrn::isBoxClicked(int box) const
 {
     // The tenth mark ends the round, so only the first nine can be clicked again.
-    const fw::Picture* shown = theBox[static_cast<std::size_t>(box)]->Backdrop();
+    const fw::Picture* shown = theBox.picture(box);
     return std::any_of(holdClickPicts::clickPict.begin(), holdClickPicts::clickPict.begin() + 9,
                        [shown](const fw::Picture* mark) { return mark && mark == shown; });
 }

@@ -25,7 +25,7 @@ protected:
         script(draws);
         open();
         clock->advance(kIntroMs);
-        ASSERT_TRUE(game->allowClick);
+        ASSERT_TRUE(game->state().allowClick);
     }
 };
 
@@ -47,45 +47,46 @@ TEST_F(ClickRules, LightsPointTowardsTibblyFromEveryDirection)
     int clicks = 0;
     for (const Case& c : cases) {
         click(boxAt(c.clicked));
-        EXPECT_EQ(game->dirColor, c.upDownLeftRight)
+        EXPECT_EQ(game->state().dirColor, c.upDownLeftRight)
             << "clicked column " << c.clicked.column << ", row " << c.clicked.row;
         EXPECT_EQ(shownOn(boxAt(c.clicked)), tibbly::holdClickPicts::clickPict[clicks++]);
     }
-    EXPECT_EQ(game->clickCt, clicks);
-    EXPECT_EQ(game->myCurScore, 1000 - clicks * 100);
+    EXPECT_EQ(game->state().clickCt, clicks);
+    EXPECT_EQ(game->state().myCurScore, 1000 - clicks * 100);
 
     // Found: the click costs nothing and leaves the lights alone.
-    const auto lights = game->dirColor;
-    click(game->theTarget);
-    EXPECT_EQ(game->myCurScore, 1000 - clicks * 100);
-    EXPECT_EQ(game->dirColor, lights);
-    EXPECT_EQ(shownOn(game->theTarget), tibbly::TibblyFind());
-    EXPECT_EQ(game->InstrTxt->Text(), QStringLiteral("You found him!!!"));
-    EXPECT_FALSE(game->allowClick);
+    const auto lights = game->state().dirColor;
+    click(game->state().theTarget);
+    EXPECT_EQ(game->state().myCurScore, 1000 - clicks * 100);
+    EXPECT_EQ(game->state().dirColor, lights);
+    EXPECT_EQ(shownOn(game->state().theTarget), tibbly::TibblyFind());
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
+              QStringLiteral("You found him!!!"));
+    EXPECT_FALSE(game->state().allowClick);
 }
 
 TEST_F(ClickRules, ClickOnAMarkedBoxBeepsAndCostsPointsButIsNotCounted)
 {
     openRoundOne();
     click(5);
-    const auto lightsAfterMiss = game->dirColor;
+    const auto lightsAfterMiss = game->state().dirColor;
     const int beeps = fw::beepCount();
     click(5);
 
     EXPECT_EQ(fw::beepCount(), beeps + 1);
-    EXPECT_EQ(game->clickCt, 1);
-    EXPECT_EQ(game->myCurScore, 800);
-    EXPECT_EQ(game->dirColor, lightsAfterMiss);
-    EXPECT_EQ(game->InstrTxt->Text(), kHint);
+    EXPECT_EQ(game->state().clickCt, 1);
+    EXPECT_EQ(game->state().myCurScore, 800);
+    EXPECT_EQ(game->state().dirColor, lightsAfterMiss);
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(), kHint);
     EXPECT_EQ(timesPlayed(tibbly::Pop()), 1);
 
     // The points left reach the total two seconds after Tibbly is found.
-    click(game->theTarget);
+    click(game->state().theTarget);
     clock->advance(1999);
-    EXPECT_EQ(game->myTotScore, 0);
+    EXPECT_EQ(game->state().myTotScore, 0);
     clock->advance(1);
-    EXPECT_EQ(game->myTotScore, 800);
-    EXPECT_EQ(game->myCurScore, 0);
+    EXPECT_EQ(game->state().myTotScore, 800);
+    EXPECT_EQ(game->state().myCurScore, 0);
 }
 
 TEST_F(ClickRules, TenthCountedClickEndsTheRoundWithNoPoints)
@@ -93,21 +94,22 @@ TEST_F(ClickRules, TenthCountedClickEndsTheRoundWithNoPoints)
     openRoundOne();
     for (int box = 0; box < 9; ++box)
         click(box);
-    EXPECT_EQ(game->myCurScore, 100);
-    EXPECT_TRUE(game->allowClick);
+    EXPECT_EQ(game->state().myCurScore, 100);
+    EXPECT_TRUE(game->state().allowClick);
 
     click(9);
     EXPECT_EQ(shownOn(9), tibbly::newbox10());
-    EXPECT_EQ(game->dirColor[0], tibbly::redLt2());
-    EXPECT_EQ(game->myCurScore, 0);
-    EXPECT_EQ(game->InstrTxt->Text(), QStringLiteral("Sorry, too many clicks."));
-    EXPECT_EQ(shownOn(game->theTarget), tibbly::TibblyFind());
-    EXPECT_FALSE(game->allowClick);
+    EXPECT_EQ(game->state().dirColor[0], tibbly::redLt2());
+    EXPECT_EQ(game->state().myCurScore, 0);
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
+              QStringLiteral("Sorry, too many clicks."));
+    EXPECT_EQ(shownOn(game->state().theTarget), tibbly::TibblyFind());
+    EXPECT_FALSE(game->state().allowClick);
 
     script(plainRound(2, 50));
     clock->advance(kRoundPauseMs);
-    EXPECT_EQ(game->myTotScore, 0);
-    EXPECT_EQ(game->roundCt, 2);
+    EXPECT_EQ(game->state().myTotScore, 0);
+    EXPECT_EQ(game->state().roundCt, 2);
 }
 
 TEST_F(ClickRules, BonusMultipliesOnEveryClickByItsLowerSlotAndSticksAtTheTopOfTheRange)
@@ -117,20 +119,20 @@ TEST_F(ClickRules, BonusMultipliesOnEveryClickByItsLowerSlotAndSticksAtTheTopOfT
     openRoundOne(draws);
 
     click(60);
-    EXPECT_EQ(game->myCurScore, 1000 * 3 - 100);
+    EXPECT_EQ(game->state().myCurScore, 1000 * 3 - 100);
     EXPECT_EQ(shownOn(60), tibbly::ThreeX());
-    EXPECT_EQ(game->InstrTxt->Text(), kHint);
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(), kHint);
     click(60);
-    EXPECT_EQ(game->myCurScore, 2900 * 3 - 100);
-    EXPECT_EQ(game->clickCt, 0);
+    EXPECT_EQ(game->state().myCurScore, 2900 * 3 - 100);
+    EXPECT_EQ(game->state().clickCt, 0);
 
     for (int i = 0; i < 25; ++i)
         click(60);
     constexpr int kMax = std::numeric_limits<int>::max();
-    EXPECT_EQ(game->myCurScore, kMax - 100);
-    click(game->theTarget);
+    EXPECT_EQ(game->state().myCurScore, kMax - 100);
+    click(game->state().theTarget);
     clock->advance(2000);
-    EXPECT_EQ(game->myTotScore, kMax - 100);
+    EXPECT_EQ(game->state().myTotScore, kMax - 100);
 }
 
 TEST_F(ClickRules, BadeeEndsTheGameWithTheEarlierRoundsTotal)
@@ -142,14 +144,15 @@ TEST_F(ClickRules, BadeeEndsTheGameWithTheEarlierRoundsTotal)
     open();
     playRoundFoundAtFirstClick();
     clock->advance(kIntroMs);
-    EXPECT_EQ(game->InstrTxt->Text(), QStringLiteral("Click on any box to begin."));
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
+              QStringLiteral("Click on any box to begin."));
 
     click(150);
-    EXPECT_EQ(game->myCurScore, 2000 * 2 - 200);
+    EXPECT_EQ(game->state().myCurScore, 2000 * 2 - 200);
     click(201);
-    EXPECT_TRUE(game->endOfGame);
-    EXPECT_FALSE(game->allowClick);
-    EXPECT_EQ(game->myCurScore, 0);
+    EXPECT_TRUE(game->state().endOfGame);
+    EXPECT_FALSE(game->state().allowClick);
+    EXPECT_EQ(game->state().myCurScore, 0);
     EXPECT_EQ(tibbly::Globals::gTotalScore, 1000);
     EXPECT_EQ(shownOn(201), tibbly::badee());
     EXPECT_EQ(shownOn(38), tibbly::TibblyFind());
@@ -159,7 +162,8 @@ TEST_F(ClickRules, BadeeEndsTheGameWithTheEarlierRoundsTotal)
     EXPECT_EQ(timesPlayed(tibbly::Bye()), 1);
     EXPECT_EQ(fw::openImplicitInstance<tibbly::ResultsScrn>(), nullptr);
     clock->advance(1000);
-    EXPECT_EQ(game->InstrTxt->Text(), QStringLiteral("Bye, Bye"));
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
+              QStringLiteral("Bye, Bye"));
     auto* results = fw::openImplicitInstance<tibbly::ResultsScrn>();
     ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->handedScore(), 1000);

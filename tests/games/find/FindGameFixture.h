@@ -86,13 +86,13 @@ protected:
 
     void open() { game = GameScrn::instance(); }
 
-    void click(int box) { game->theBox[static_cast<std::size_t>(box)]->click(); }
+    void click(int box) { game->control<fw::Canvas>(QStringLiteral("theBox"), box)->click(); }
 
     // Waits out the intro, clicks Tibbly and waits for the next round's set-up.
     void playRoundFoundAtFirstClick()
     {
         clock->advance(kIntroMs);
-        click(game->theTarget);
+        click(game->state().theTarget);
         clock->advance(kRoundPauseMs);
     }
 
@@ -103,7 +103,7 @@ protected:
 
     [[nodiscard]] const fw::Picture* shownOn(int box) const
     {
-        return game->theBox[static_cast<std::size_t>(box)]->Backdrop();
+        return game->control<fw::Canvas>(QStringLiteral("theBox"), box)->Backdrop();
     }
 
     testsupport::ScriptedRandom* random = nullptr;

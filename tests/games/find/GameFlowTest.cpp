@@ -51,7 +51,7 @@ protected:
         playRoundFoundAtFirstClick();
         clock->advance(kIntroMs);
         click(201);
-        ASSERT_TRUE(game->endOfGame);
+        ASSERT_TRUE(game->state().endOfGame);
     }
 };
 
@@ -62,15 +62,15 @@ TEST_F(GameFlow, TenRoundsFoundAtFirstClickTotal55000AndReachTheHighScoreTable)
         script(plainRound(round, round * 10 + 3));
     open();
     for (int round = 1; round <= findRules::kRounds; ++round) {
-        ASSERT_EQ(game->roundCt, round);
+        ASSERT_EQ(game->state().roundCt, round);
         playRoundFoundAtFirstClick();
     }
 
     // The eleventh round start is the game's end.
-    EXPECT_EQ(game->roundCt, 11);
-    EXPECT_EQ(game->myTotScore, 55000);
+    EXPECT_EQ(game->state().roundCt, 11);
+    EXPECT_EQ(game->state().myTotScore, 55000);
     EXPECT_EQ(tibbly::Globals::gTotalScore, 55000);
-    EXPECT_EQ(game->InstrTxt->Text(),
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
               QStringLiteral("Congratulations, Unknown. You finished a game!"));
     EXPECT_EQ(timesPlayed(tibbly::TaDa()), 1);
 
@@ -88,9 +88,9 @@ TEST_F(GameFlow, ClosingIsRefusedWhileTheIntroPlays)
     game->typeKey(fw::Window::kReturn);
     EXPECT_FALSE(game->Close());
     EXPECT_TRUE(game->menuCommand(QStringLiteral("FileClose")));
-    game->closeCnv->click();
+    game->control<tibbly::actionBtn>(QStringLiteral("closeCnv"))->click();
     EXPECT_FALSE(game->isClosed());
-    EXPECT_EQ(game->closeCnv->Left(), 617);
+    EXPECT_EQ(game->control<tibbly::actionBtn>(QStringLiteral("closeCnv"))->Left(), 617);
 
     clock->advance(tibbly::Intro()->lengthMs());
     game->typeKey(QStringLiteral("x"));
@@ -119,7 +119,7 @@ TEST_F(GameFlow, NewAndSeeHighScoresWaitUntilTheScoreIsHandedOver)
     EXPECT_TRUE(enabledInMenu("FileClose"));
     clock->advance(kIntroMs);
     click(200);
-    ASSERT_TRUE(game->endOfGame);
+    ASSERT_TRUE(game->state().endOfGame);
 
     clock->advance(kGameOverPauseMs - 1);
     EXPECT_FALSE(game->menuCommand(QStringLiteral("FileNew")));
@@ -135,22 +135,23 @@ TEST_F(GameFlow, NewAfterTheGameStartsACleanGame)
 {
     hitABadeeInRoundTwo();
     clock->advance(kGameOverPauseMs);
-    ASSERT_EQ(game->myTotScore, 1000);
+    ASSERT_EQ(game->state().myTotScore, 1000);
 
     script(plainRound(1, 39));
     ASSERT_TRUE(game->menuCommand(QStringLiteral("FileNew")));
-    EXPECT_EQ(game->roundCt, 1);
-    EXPECT_EQ(game->myTotScore, 0);
-    EXPECT_EQ(game->myCurScore, 1000);
-    EXPECT_FALSE(game->endOfGame);
-    EXPECT_EQ(game->RoundBox->Text(), QStringLiteral("Round #1 of 10"));
+    EXPECT_EQ(game->state().roundCt, 1);
+    EXPECT_EQ(game->state().myTotScore, 0);
+    EXPECT_EQ(game->state().myCurScore, 1000);
+    EXPECT_FALSE(game->state().endOfGame);
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("RoundBox"))->Text(),
+              QStringLiteral("Round #1 of 10"));
     EXPECT_EQ(shownOn(201), tibbly::NewBox2());
 
     // The full intro runs again, from its first decoy.
     clock->advance(kIntroMs - 1);
-    EXPECT_FALSE(game->allowClick);
+    EXPECT_FALSE(game->state().allowClick);
     clock->advance(1);
-    EXPECT_TRUE(game->allowClick);
+    EXPECT_TRUE(game->state().allowClick);
     EXPECT_EQ(random->remaining(), 0u);
 }
 
@@ -187,11 +188,11 @@ TEST_F(GameFlow, HelpIconReleasedAnywhereOpensTheFindHelpAndMovesBack)
 {
     script(plainRound(1, 37));
     open();
-    game->helpCnv->press(4, 4);
-    EXPECT_EQ(game->helpCnv->Left(), 678);
-    EXPECT_EQ(game->helpCnv->Top(), 479);
-    game->helpCnv->release(-300, 200);
-    EXPECT_EQ(game->helpCnv->Left(), 676);
-    EXPECT_EQ(game->helpCnv->Top(), 477);
+    game->control<fw::Canvas>(QStringLiteral("helpCnv"))->press(4, 4);
+    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Left(), 678);
+    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Top(), 479);
+    game->control<fw::Canvas>(QStringLiteral("helpCnv"))->release(-300, 200);
+    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Left(), 676);
+    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Top(), 477);
     EXPECT_TRUE(helpIsOpen());
 }

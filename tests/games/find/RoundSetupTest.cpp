@@ -17,15 +17,16 @@ TEST_F(RoundSetup, DrawsTargetThenBadeesThenBonusSlotsRepeatingRejectedDraws)
 
     open();
 
-    EXPECT_EQ(game->theTarget, 37);
-    EXPECT_EQ(game->theRow, 2);
-    EXPECT_EQ(game->theCol, 5);
-    EXPECT_EQ(game->theBadee[0], 90);
-    EXPECT_EQ(
-        (std::array{game->theBonus[0], game->theBonus[1], game->theBonus[2], game->theBonus[3]}),
-        (std::array{50, 51, 60, 60}));
-    EXPECT_EQ(game->myCurScore, 1000);
-    EXPECT_EQ(game->RoundBox->Text(), QStringLiteral("Round #1 of 10"));
+    EXPECT_EQ(game->state().theTarget, 37);
+    EXPECT_EQ(game->state().theRow, 2);
+    EXPECT_EQ(game->state().theCol, 5);
+    EXPECT_EQ(game->state().theBadee[0], 90);
+    EXPECT_EQ((std::array{game->state().theBonus[0], game->state().theBonus[1],
+                          game->state().theBonus[2], game->state().theBonus[3]}),
+              (std::array{50, 51, 60, 60}));
+    EXPECT_EQ(game->state().myCurScore, 1000);
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("RoundBox"))->Text(),
+              QStringLiteral("Round #1 of 10"));
     // Only the intro's five decoys are left to draw.
     EXPECT_EQ(random->remaining(), 5u);
 }
@@ -50,12 +51,12 @@ TEST_F(RoundSetup, IntroShowsDecoysThenTheBadeesThenOpensTheClicks)
     EXPECT_EQ(timesPlayed(tibbly::Badee1()), 1);
 
     clock->advance(2799);
-    EXPECT_FALSE(game->allowClick);
+    EXPECT_FALSE(game->state().allowClick);
     clock->advance(1); // 7.0 s
-    EXPECT_TRUE(game->allowClick);
+    EXPECT_TRUE(game->state().allowClick);
     EXPECT_EQ(shownOn(200), tibbly::NewBox2());
     EXPECT_EQ(game->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(game->InstrTxt->Text(),
+    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
               QStringLiteral("Welcome, Unknown. Click on any box to begin."));
 }
 
@@ -68,9 +69,9 @@ TEST_F(RoundSetup, ClicksDuringTheIntroAreIgnored)
         for (int box : {37, 40, 200, 180})
             click(box);
     }
-    EXPECT_EQ(game->clickCt, 0);
-    EXPECT_EQ(game->myCurScore, 1000);
-    EXPECT_FALSE(game->endOfRound || game->endOfGame);
+    EXPECT_EQ(game->state().clickCt, 0);
+    EXPECT_EQ(game->state().myCurScore, 1000);
+    EXPECT_FALSE(game->state().endOfRound || game->state().endOfGame);
     EXPECT_EQ(shownOn(40), tibbly::NewBox2());
     EXPECT_EQ(played, std::vector<const fw::Sound*>({tibbly::Intro(), tibbly::Badee1()}));
 }

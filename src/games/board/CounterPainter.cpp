@@ -1,4 +1,4 @@
-#include "games/find/CounterPainter.h"
+#include "games/board/CounterPainter.h"
 
 #include "framework/Graphics.h"
 #include "framework/Strings.h"
