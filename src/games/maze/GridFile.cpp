@@ -1,0 +1,79 @@
+#include "games/maze/GridFile.h"
+
+#include "framework/Files.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tibbly::gridFile {
+
+QByteArrayView firstLine(QByteArrayView data)
+{
+    for (qsizetype i = 0; i < data.size(); ++i)
+        if (data[i] == '\r' || data[i] == '\n')
+            return data.first(i);
+    return data;
+}
+
+void applyLine(QByteArrayView line, Grid& grid)
+{
+    int box = 0;
+    qsizetype start = 0;
+    while (box < board::kBoxCount) {
+        qsizetype end = start;
+        while (end < line.size() && line[end] != ',')
+            ++end;
+        grid[static_cast<std::size_t>(box)] = line.sliced(start, end - start) == "1";
+        ++box;
+        if (end >= line.size())
+            break;
+        start = end + 1;
+    }
+}
+
+QByteArray lineOf(const Grid& grid)
+{
+    QByteArray line;
+    line.reserve(2 * board::kBoxCount);
+    for (std::size_t box = 0; box < grid.size(); ++box) {
+        if (box > 0)
+            line += ',';
+        line += grid[box] ? '1' : '0';
+    }
+    return line;
+}
+
+std::optional<QByteArray> readLine(const QString& path)
+{
+    // Only a regular file: a pipe or a device would block the game or never end.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray data = file.read(kMaxReadBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return firstLine(data).toByteArray();
+}
+
+bool load(const QString& path, Grid& grid)
+{
+    const std::optional<QByteArray> line = readLine(path);
+    if (!line)
+        return false;
+    applyLine(*line, grid);
+    return true;
+}
+
+bool save(const QString& path, const Grid& grid)
+{
+    return fw::writeFileAtomically(path, lineOf(grid) + '\n');
+}
+
+QString gridsFolder() { return fw::GetFolderItem(QStringLiteral("Grids")); }
+
+bool isGridFileName(const QString& name) { return name.endsWith(kExtension, Qt::CaseInsensitive); }
+
+} // namespace tibbly::gridFile
