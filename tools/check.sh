@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh
 jobs=$(nproc)
 
+# Layout is settled by .clang-format; a file that differs fails the run.
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"

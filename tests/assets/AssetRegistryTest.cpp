@@ -103,17 +103,6 @@ const void* fetch(const AssetEntry& entry) {
 
 } // namespace
 
-TEST(AssetRegistry, TableHoldsFiftyFiveAssetsOfFourKinds) {
-    std::map<AssetKind, int> perKind;
-    for (const AssetEntry& entry : assetTable())
-        ++perKind[entry.kind];
-    EXPECT_EQ(assetTable().size(), 55u);
-    EXPECT_EQ(perKind[AssetKind::Picture], 38);
-    EXPECT_EQ(perKind[AssetKind::Sound], 12);
-    EXPECT_EQ(perKind[AssetKind::Text], 4);
-    EXPECT_EQ(perKind[AssetKind::Cursor], 1);
-}
-
 TEST(AssetRegistry, EveryAssetLoadsAndASecondCallReturnsTheIdenticalObject) {
     for (const AssetEntry& entry : assetTable()) {
         SCOPED_TRACE(entry.name);

@@ -1,4 +1,5 @@
 #include "games/maze/GridFile.h"
+#include "ui/FileTypes1.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,6 +130,16 @@ TEST(GridFile, GridFilesAreKnownByTheirEndingInAnyCase)
     EXPECT_TRUE(isGridFileName(QStringLiteral("a.txt")));
     EXPECT_FALSE(isGridFileName(QStringLiteral("maze")));
     EXPECT_FALSE(isGridFileName(QStringLiteral("maze.txt.bak")));
+}
+
+// The dialogs offer files by the grid file type; the maze game lists them by
+// their ending. A grid saved through the one must be found by the other.
+TEST(GridFile, FilesOfferedByTheGridTypeAreTheOnesTheMazeGameLists)
+{
+    tibbly::FileTypes1::_Initialize();
+    const tibbly::FileType& type = tibbly::FileTypes1::pMazeFile;
+    EXPECT_TRUE(isGridFileName(QStringLiteral("maze") + type.Extensions));
+    EXPECT_TRUE(type.dialogFilter().contains(QStringLiteral("*") + type.Extensions));
 }
 
 } // namespace
