@@ -113,10 +113,12 @@ TEST_F(SoundModule, WithoutAModuleSoundsAreSilentTimedAndReportedOnce)
     }
 }
 
-TEST_F(SoundModule, SwitchedOffAudioNeverLoadsTheModule)
+TEST_F(SoundModule, SwitchedOffAudioNeverLoadsTheModuleAndKeepsTheSoundsLength)
 {
     fw::Sound::setAudioEnabled(false);
     fw::Sound intro(QStringLiteral(":/store/sound/175.wav"));
+    ASSERT_GT(intro.lengthMs(), 2000);
+    EXPECT_FALSE(intro.IsPlaying());
     playThrough(intro);
     EXPECT_FALSE(fw::Sound::audioModuleLoaded());
     EXPECT_TRUE(warnings.isEmpty());
