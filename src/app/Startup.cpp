@@ -4,12 +4,14 @@
 #include "app/Globals.h"
 #include "assets/Assets.h"
 #include "framework/ImplicitInstance.h"
+#include "framework/LazyIconStyle.h"
 #include "prefs/myPrefs.h"
 #include "ui/FileTypes1.h"
 #include "ui/MenuBar1.h"
 #include "windows/startScrn.h"
 
 #include <QApplication>
+#include <QStyle>
 
 namespace tibbly {
 
@@ -20,6 +22,7 @@ Startup::Startup(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tibbly"));
     QApplication::setApplicationVersion(QStringLiteral(TIBBLY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tibbly"));
+    QApplication::setStyle(new fw::LazyIconStyle(QApplication::style()->name()));
 }
 
 void Startup::start()

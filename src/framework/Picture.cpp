@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -76,7 +77,12 @@ QImage Picture::rendition(QSize logicalSize, qreal devicePixelRatio) const
                                                                  : QString();
     if (path.isEmpty())
         return {};
-    QImage image(path);
+    // Renditions are always PNG. Left to guess, Qt would load every image format
+    // plugin on the system to ask whether it reads the file before trying its
+    // own PNG reader.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
     if (image.size() != logicalSize * int(devicePixelRatio))
         return {};
     image.setDevicePixelRatio(devicePixelRatio);

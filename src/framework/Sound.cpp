@@ -1,29 +1,69 @@
 #include "Sound.h"
 
+#include "AudioPlugin.h"
 #include "Clock.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QPluginLoader>
+#include <QStringList>
 #include <QtEndian>
 
 namespace fw {
 
 namespace {
 
-enum class Audio { Unknown, Present, Absent };
-Audio audio = Audio::Unknown;
+struct AudioModule {
+    bool enabled = true;
+    bool looked = false;
+    QString path; // empty: the usual places
+    AudioPlugin* plugin = nullptr;
+};
+AudioModule audio;
 std::function<void(const Sound&)> playObserver;
 
-bool audioPresent()
+QStringList audioModuleCandidates()
 {
-    // Probed once: with no output device every QSoundEffect would complain on
-    // each play, and would claim to be playing for ever.
-    if (audio == Audio::Unknown)
-        audio = QMediaDevices::audioOutputs().isEmpty() ? Audio::Absent : Audio::Present;
-    return audio == Audio::Present;
+    if (!audio.path.isEmpty())
+        return {audio.path};
+    // Beside the program wherever it was copied to; the build tree lets tests
+    // and benchmarks, which live in folders of their own, find it too.
+    const QString name = QStringLiteral(FW_AUDIO_MODULE_NAME);
+    QStringList candidates{QCoreApplication::applicationDirPath() + u'/' + name,
+                           QStringLiteral(FW_AUDIO_MODULE_BUILD_DIR) + u'/' + name};
+    candidates.removeDuplicates();
+    return candidates;
+}
+
+AudioPlugin* loadAudioModule()
+{
+    QStringList failures;
+    for (const QString& file : audioModuleCandidates()) {
+        QPluginLoader loader(file);
+        // The module stays loaded for good: voices made by it outlive any loader.
+        QObject* root = loader.instance();
+        if (auto* plugin = qobject_cast<AudioPlugin*>(root))
+            return plugin;
+        if (root)
+            failures.append(QStringLiteral("%1 is not an audio module").arg(file));
+        else if (!QFile::exists(file))
+            failures.append(QStringLiteral("%1 does not exist").arg(file));
+        else
+            failures.append(loader.errorString());
+    }
+    qWarning().noquote() << "Sounds stay silent:" << failures.join(QStringLiteral("; "));
+    return nullptr;
+}
+
+AudioPlugin* audioPlugin()
+{
+    if (!audio.enabled)
+        return nullptr;
+    if (!audio.looked) {
+        audio.looked = true;
+        audio.plugin = loadAudioModule();
+    }
+    return audio.plugin;
 }
 
 quint32 le32(const char* p) { return qFromLittleEndian<quint32>(p); }
@@ -71,21 +111,22 @@ void Sound::Play()
     startedAt_ = Clock::current().nowMs();
     if (playObserver)
         playObserver(*this);
-    if (lengthMs_ == 0 || !audioPresent())
+    if (lengthMs_ == 0)
         return;
-    if (!effect_) {
-        effect_ = std::make_unique<QSoundEffect>();
-        effect_->setSource(QUrl(QStringLiteral("qrc") + path_));
-    }
-    effect_->stop();
-    effect_->play();
+    AudioPlugin* plugin = audioPlugin();
+    if (!plugin)
+        return;
+    if (!voice_)
+        voice_ = plugin->voice(path_);
+    if (voice_)
+        voice_->play();
 }
 
 void Sound::Stop()
 {
     started_ = false;
-    if (effect_)
-        effect_->stop();
+    if (voice_)
+        voice_->stop();
 }
 
 bool Sound::IsPlaying() const
@@ -98,8 +139,15 @@ bool Sound::IsPlaying() const
 
 void Sound::setAudioEnabled(bool enabled)
 {
-    audio = enabled ? Audio::Unknown : Audio::Absent;
+    audio = {.enabled = enabled, .path = std::move(audio.path)};
 }
+
+void Sound::setAudioModule(QString path)
+{
+    audio = {.enabled = audio.enabled, .path = std::move(path)};
+}
+
+bool Sound::audioModuleLoaded() { return audio.plugin != nullptr; }
 
 void Sound::setPlayObserver(std::function<void(const Sound&)> observer)
 {

@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-class QSoundEffect;
-
 namespace fw {
+
+class AudioVoice;
 
 // A short sound from the resource store. IsPlaying is true from Play until the
 // sound's own length has passed on the framework's clock, whatever the audio
@@ -29,8 +29,14 @@ public:
     [[nodiscard]] qint64 lengthMs() const { return lengthMs_; }
     [[nodiscard]] int playCount() const { return playCount_; }
 
-    // Audio output is probed once, on the first Play. Tests switch it off.
+    // The audio module is loaded on the first Play that has something to play,
+    // from beside the program or else from the build tree; where it cannot be
+    // loaded, every sound stays silent and the first Play says why on standard
+    // error. Tests switch audio off, or name the module to load (an empty path
+    // goes back to looking for it); either setting makes the next Play look again.
     static void setAudioEnabled(bool enabled);
+    static void setAudioModule(QString path);
+    [[nodiscard]] static bool audioModuleLoaded();
     // Called on every Play; tests use it to see which sounds were played.
     static void setPlayObserver(std::function<void(const Sound&)> observer);
     [[nodiscard]] const QString& path() const { return path_; }
@@ -41,7 +47,7 @@ private:
     qint64 startedAt_ = 0;
     bool started_ = false;
     int playCount_ = 0;
-    std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<AudioVoice> voice_;
 };
 
 // Reads the length in milliseconds of a PCM WAV file held in memory; -1 when the

@@ -151,21 +151,6 @@ TEST(SoundLength, ReadFromTheWavHeader)
     EXPECT_EQ(fw::wavLengthMs(wav(22050, 22050).left(44 + 22050)), 500);
 }
 
-TEST(SoundLength, IsPlayingEndsAfterTheSoundsLengthWithoutAudio)
-{
-    fw::ScopedTestClock clock;
-    fw::Sound::setAudioEnabled(false);
-    fw::Sound intro(QStringLiteral(":/store/sound/175.wav"));
-    ASSERT_GT(intro.lengthMs(), 2000);
-    EXPECT_FALSE(intro.IsPlaying());
-    intro.Play();
-    EXPECT_TRUE(intro.IsPlaying());
-    clock->advance(intro.lengthMs() - 1);
-    EXPECT_TRUE(intro.IsPlaying());
-    clock->advance(1);
-    EXPECT_FALSE(intro.IsPlaying());
-}
-
 TEST(SoundLength, MissingFileIsASilentSoundThatNeverPlays)
 {
     fw::ScopedTestClock clock;
