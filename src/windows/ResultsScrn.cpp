@@ -15,7 +15,6 @@
 #include "windows/HallRanking.h"
 #include "windows/Named.h"
 
-
 namespace tibbly {
 
 namespace {
@@ -58,6 +57,24 @@ ResultsScrn::ResultsScrn()
 }
 
 ResultsScrn* ResultsScrn::instance() { return fw::implicitInstance<ResultsScrn>(); }
+
+void ResultsScrn::handOver()
+{
+    if (ResultsScrn* open = fw::openImplicitInstance<ResultsScrn>())
+        open->takeScore();
+    instance()->Show();
+}
+
+void ResultsScrn::takeScore()
+{
+    handedScore_ = hallRanking::heldScore(Globals::gTotalScore);
+    scoreAdded_ = false;
+    ScFld_Open();
+    NameFld_Open();
+    NameFld->fw::Control::setEnabled(false);
+    fillFameBox();
+    compareScores();
+}
 
 void ResultsScrn::CreateControls()
 {

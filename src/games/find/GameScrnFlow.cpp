@@ -75,14 +75,12 @@ void GameScrn::showRoundIntroTick()
         const int decoy = drawBox();
         showOnBox(decoy, TibblyFind());
         lastTarget = decoy;
-    }
-    else if (timeCt == kBadeePreviewTick) {
+    } else if (timeCt == kBadeePreviewTick) {
         play(Badee1());
         showOnBox(lastTarget, NewBox2());
         for (int box : roundBadees())
             showOnBox(box, badee());
-    }
-    else if (timeCt == kClicksOpenTick) {
+    } else if (timeCt == kClicksOpenTick) {
         for (int box : roundBadees())
             showOnBox(box, NewBox2());
         BadeePict[static_cast<std::size_t>(roundCt - 1)]->Refresh(true);
@@ -104,8 +102,7 @@ void GameScrn::pauseTimer_Action()
         if (timeCt == kScoreTick) {
             play(RoundEnd());
             setScore();
-        }
-        else if (timeCt == kPauseEndTick) {
+        } else if (timeCt == kPauseEndTick) {
             pauseTimer->setMode(kTimerOff);
             InstrTxt->setText(QStringLiteral("Please wait!!!"));
             timeCt = 0;
@@ -115,8 +112,7 @@ void GameScrn::pauseTimer_Action()
     }
     if (timeCt == kScoreTick) {
         play(Bye());
-    }
-    else if (timeCt == kPauseEndTick) {
+    } else if (timeCt == kPauseEndTick) {
         pauseTimer->setMode(kTimerOff);
         timeCt = 0;
         InstrTxt->setText(QStringLiteral("Bye, Bye"));
@@ -144,10 +140,7 @@ void GameScrn::hndlGameEnd()
     pauseTimer->setMode(kTimerRepeating);
 }
 
-void GameScrn::handOverScore()
-{
-    ResultsScrn::instance()->Show();
-}
+void GameScrn::handOverScore() { ResultsScrn::handOver(); }
 
 void GameScrn::setScore()
 {
