@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and runs every test: once in a
-# plain build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# plain build and once under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then builds the fuzz targets and runs each for 20 seconds on its seeds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -16,3 +17,5 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTIBBLY_SANITIZE=ON -DTIBBLY_BENCH=OFF
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+JOBS=$jobs bash tools/fuzz.sh 20

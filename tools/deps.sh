@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
-          libgtest-dev fonts-dejavu-core xvfb xauth clang-format git)
+          libgtest-dev fonts-dejavu-core xvfb xauth clang-format git
+          clang libclang-rt-14-dev) # clang and libFuzzer only for tools/fuzz.sh
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,6 +8,14 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
 namespace fw {
 
 QString PreferencesFolder()
@@ -88,27 +96,119 @@ void BinaryWriter::WritePString(const QString& text)
     data_.append(bytes);
 }
 
-std::optional<QByteArray> readWholeFile(const QString& path)
+namespace {
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Closes a descriptor on every way out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    [[nodiscard]] int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+WriteResult failure(const QString& path, const QString& reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return WriteResult::failure(path + QStringLiteral(": ") +
+                                (reason.isEmpty() ? QStringLiteral("unknown error") : reason));
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& data)
+// A rename is durable only once the folder that holds the name is on disk.
+WriteResult syncFolder(const QString& folder)
 {
+    const Descriptor dir(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd() < 0 || ::fsync(dir.fd()) != 0)
+        return failure(folder, systemError(errno));
+    return {};
+}
+
+} // namespace
+
+ReadResult readFile(const QString& path, qint64 maxBytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
+    if (!S_ISREG(info.st_mode))
+        return {ReadStatus::NotRegular, {}};
+    // Opened without blocking and checked again, in case something other than a
+    // regular file took the name since the check above.
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd() < 0)
+        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
+    if (::fstat(file.fd(), &info) != 0)
+        return {ReadStatus::Failed, {}};
+    if (!S_ISREG(info.st_mode))
+        return {ReadStatus::NotRegular, {}};
+    if (info.st_size > maxBytes)
+        return {ReadStatus::TooLarge, {}};
+
+    // The file may grow while it is read, so the limit is also kept here.
+    QByteArray bytes;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.fd(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {ReadStatus::Failed, {}};
+        if (got == 0)
+            return {ReadStatus::Read, bytes};
+        if (bytes.size() + got > maxBytes)
+            return {ReadStatus::TooLarge, {}};
+        bytes.append(chunk, got);
+    }
+}
+
+std::optional<QByteArray> readWholeFile(const QString& path)
+{
+    ReadResult result = readFile(path, std::numeric_limits<qsizetype>::max());
+    if (result.status != ReadStatus::Read)
+        return std::nullopt;
+    return std::move(result.bytes);
+}
+
+WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
+{
+    // A rename over a FIFO or a device (or a link to one) would put our file
+    // where something else belongs.
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
+    if (info.exists() && !info.isFile())
+        return failure(path, QStringLiteral("not a regular file"));
+    const QString folder = info.absolutePath();
+    if (!QDir().mkpath(folder))
+        return failure(folder, QStringLiteral("cannot make the folder"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
+        return failure(path, file.errorString());
+    // QSaveFile buffers what is written, and its commit flushes without
+    // checking: on a full disk it would put a short file in place of the old
+    // one. So the data is flushed and synced, and each step checked, first.
+    if (file.write(data) != data.size() || !file.flush()) {
+        const WriteResult result = failure(path, file.errorString());
         file.cancelWriting();
-        return false;
+        return result;
     }
-    return file.commit();
+    if (::fsync(file.handle()) != 0) {
+        const WriteResult result = failure(path, systemError(errno));
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit())
+        return failure(path, file.errorString());
+    return syncFolder(folder);
 }
 
 std::optional<QString> readFirstLine(const QString& path)
@@ -120,7 +220,7 @@ std::optional<QString> readFirstLine(const QString& path)
     return in.readLine();
 }
 
-bool writeLineFile(const QString& path, const QString& line)
+WriteResult writeLineFile(const QString& path, const QString& line)
 {
     return writeFileAtomically(path, line.toUtf8() + '\n');
 }

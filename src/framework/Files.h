@@ -51,17 +51,47 @@ private:
 // The UTF-8 bytes of text, cut to at most maxBytes without splitting a character.
 [[nodiscard]] QByteArray utf8Prefix(const QString& text, int maxBytes);
 
-// The whole content of a file, or nothing when it cannot be read.
+// What became of reading a file. Only a regular file is read: anything else
+// at the path (a FIFO, a device, a folder) could block or never end.
+enum class ReadStatus { Read, Missing, NotRegular, TooLarge, Failed };
+struct [[nodiscard]] ReadResult {
+    ReadStatus status = ReadStatus::Failed;
+    // The file's content; empty unless status is Read.
+    QByteArray bytes;
+};
+// Reads a regular file of at most maxBytes bytes; a longer one is TooLarge and
+// is not read.
+[[nodiscard]] ReadResult readFile(const QString& path, qint64 maxBytes);
+// The whole content of a regular file, or nothing when it cannot be read.
 [[nodiscard]] std::optional<QByteArray> readWholeFile(const QString& path);
+
+// What became of writing a file: nothing on success, otherwise the system's
+// words for the step that failed.
+class [[nodiscard]] WriteResult {
+public:
+    WriteResult() = default;
+    [[nodiscard]] static WriteResult failure(QString reason)
+    {
+        return WriteResult(std::move(reason));
+    }
+    [[nodiscard]] bool ok() const { return reason_.isEmpty(); }
+    explicit operator bool() const { return ok(); }
+    [[nodiscard]] const QString& reason() const { return reason_; }
+
+private:
+    explicit WriteResult(QString reason) : reason_(std::move(reason)) {}
+    QString reason_;
+};
 // Writes a file whole by writing a new file beside it and renaming it over the
-// old one, so a failure never leaves a half-written file. Makes the folder
-// when it is missing. Returns whether it succeeded.
-[[nodiscard]] bool writeFileAtomically(const QString& path, const QByteArray& data);
+// old one, then syncing the folder, so that neither a failure nor a power cut
+// leaves a half-written file: on failure the old file is as it was. Makes the
+// folder when it is missing. Replaces only a regular file (or a link to one).
+[[nodiscard]] WriteResult writeFileAtomically(const QString& path, const QByteArray& data);
 
 // The first line of a text file, without its line end; nothing when the file
 // cannot be read.
 [[nodiscard]] std::optional<QString> readFirstLine(const QString& path);
 // Writes one line and a line end as the whole file.
-[[nodiscard]] bool writeLineFile(const QString& path, const QString& line);
+[[nodiscard]] WriteResult writeLineFile(const QString& path, const QString& line);
 
 } // namespace fw

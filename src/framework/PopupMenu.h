@@ -10,8 +10,9 @@
 namespace fw {
 
 // A pop-up menu of text rows. Change is raised when the player chooses a row
-// (also the row already chosen); filling and selecting rows from code raises
-// nothing.
+// (also the row already chosen) in the open list, by a click or by Return;
+// filling and selecting rows from code raises nothing. A wheel turn or an arrow
+// key over the closed menu chooses nothing: it is too easily done by accident.
 class PopupMenu : public QComboBox, public Control {
 public:
     PopupMenu(QWidget* parent, const Bounds& bounds, const TextStyle& style = {});
@@ -30,6 +31,10 @@ public:
 
     // Chooses a row as the player would.
     void choose(int row);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace fw

@@ -19,6 +19,13 @@ public:
     static constexpr const char* kFileName = "Rezivi20.prefs";
     static constexpr int kVersion = 200;
     static constexpr int kHallSize = 10;
+    // The players' count is stored as an upper bound in a 16-bit field.
+    static constexpr int kMaxPlayers = 32'768;
+    // The largest file the layout can hold: version, sound switch, the hall,
+    // the players' field, every player's name at 255 bytes and the current
+    // player. Anything larger was not written by us.
+    static constexpr qint64 kMaxFileBytes = 2 + 1 + kHallSize * 256 + 2 + kMaxPlayers * 256 + 2;
+    static inline const QString kUnknown = QStringLiteral("Unknown");
 
     bool prSndOff = false;
     // Best first; the first ten are the table that is shown and stored.
@@ -47,6 +54,8 @@ public:
     // The file's bytes for this store, and the store read from such bytes.
     [[nodiscard]] QByteArray toBytes() const;
     void fromBytes(const QByteArray& bytes);
+    // Whether two stores hold the same (and so write the same file).
+    [[nodiscard]] bool operator==(const myPrefs& other) const;
 };
 
 // A hall entry is the player's name followed by the score as six digits, as in
@@ -61,6 +70,9 @@ inline const QString kEmpty = QStringLiteral("Nobody000000");
 // The entry for a name and a score; the score is held to 0..999,999 and the
 // name cut so that the entry fits the file.
 [[nodiscard]] QString make(const QString& name, qint64 score);
+// The entry as the file stores it: at most 255 bytes of UTF-8, of which the
+// six score digits are always kept and the name is what is cut.
+[[nodiscard]] QString fit(const QString& entry);
 [[nodiscard]] QString name(const QString& entry);
 // The score of an entry; 0 for an entry too short or not ending in digits.
 [[nodiscard]] int score(const QString& entry);

@@ -65,6 +65,24 @@ void ResultsScrn::showTableOnly()
     instance()->Show();
 }
 
+void ResultsScrn::handOver()
+{
+    if (ResultsScrn* open = fw::openImplicitInstance<ResultsScrn>())
+        open->takeScore();
+    instance()->Show();
+}
+
+void ResultsScrn::takeScore()
+{
+    handedScore_ = hallRanking::heldScore(Globals::gTotalScore);
+    scoreAdded_ = false;
+    ScFld_Open();
+    NameFld_Open();
+    NameFld->fw::Control::setEnabled(false);
+    fillFameBox();
+    compareScores();
+}
+
 void ResultsScrn::CreateControls()
 {
     QWidget* area = content();

@@ -12,15 +12,19 @@ namespace tibbly {
 
 // The high-score window: shows the ten best scores and the score a game handed
 // over, and lets the player put his name to that score when it beats the tenth.
-// The score is taken once, when the window is made: the score field, the place
-// and the entry that Add stores all use that one value, whatever is handed over
-// while the window stays open.
+// The score is taken when the window is made, and again when a finished game
+// hands one to the window already open: the score field, the place and the
+// entry that Add stores all use that one value until then.
 class ResultsScrn : public fw::Window {
 public:
     ResultsScrn();
     static ResultsScrn* instance();
     // Shows the table only to be looked at: no score can be entered.
     static void showTableOnly();
+    // Shows the window with the score a finished game left in gTotalScore, as
+    // if it had just been made, also when it is already open: an earned score
+    // is never dropped.
+    static void handOver();
 
     static inline const QString kPrompt = QStringLiteral("Enter your name.");
 
@@ -44,11 +48,12 @@ private:
     void NameFld_Open();
     void ClearBtn_Action();
 
+    void takeScore();
     void compareScores();
     void fillFameBox();
     void clearScores();
 
-    const int handedScore_;
+    int handedScore_ = 0;
     int replace_ = 0;
     bool scoreAdded_ = false;
 

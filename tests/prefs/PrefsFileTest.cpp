@@ -1,13 +1,16 @@
 #include "AppFixture.h"
+#include "HostileFiles.h"
 
 #include "framework/Files.h"
 #include "framework/Sound.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 using testsupport::AppFixture;
+using testsupport::FileSizeLimit;
 using tibbly::myPrefs;
 namespace hallEntry = tibbly::hallEntry;
 
@@ -111,6 +114,61 @@ TEST_F(PrefsFile, WriteFailureIsToldOnceAndNotRetriedAtQuit)
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
+TEST_F(PrefsFile, FullDiskKeepsTheOldFileAndTellsThePlayer)
+{
+    const QByteArray before = *fw::readWholeFile(prefsPath());
+    prefs().players = {QStringLiteral("Ann")};
+    {
+        const FileSizeLimit fullDisk(16);
+        prefs().writePrefFile();
+    }
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Unable to write Preferences File")});
+    EXPECT_EQ(fw::readWholeFile(prefsPath()), before);
+}
+
+TEST_F(PrefsFile, SomethingOtherThanAFileAtItsNameGivesTheDefaultsAndIsLeftAlone)
+{
+    // A link to a device would be the same case, but a write that wrongly
+    // followed it would replace the device itself.
+    const QString path = prefsPath();
+    const QString fifo = path + QStringLiteral(".fifo");
+    ASSERT_TRUE(testsupport::makeFifo(fifo));
+    const std::pair<const char*, std::function<bool()>> cases[] = {
+        {"FIFO", [&] { return testsupport::makeFifo(path); }},
+        {"link to a FIFO", [&] { return QFile::link(fifo, path); }},
+    };
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(make());
+        dialogs.messages.clear();
+        myPrefs p;
+        p.readPrefFile();
+        EXPECT_EQ(p.players, QStringList{QStringLiteral("Unknown")});
+        EXPECT_EQ(p.hallInfo, QStringList(10, hallEntry::kEmpty));
+        EXPECT_EQ(dialogs.messages,
+                  QStringList{QStringLiteral("Unable to write Preferences File")});
+        EXPECT_FALSE(QFileInfo(path).isFile());
+    }
+}
+
+TEST_F(PrefsFile, FileLargerThanTheLayoutCanHoldReadsAsDamaged)
+{
+    prefs().players = {QStringLiteral("Ann")};
+    prefs().writePrefFile();
+    QFile file(prefsPath());
+    for (const qint64 size : {myPrefs::kMaxFileBytes, myPrefs::kMaxFileBytes + 1}) {
+        SCOPED_TRACE(size);
+        ASSERT_TRUE(file.resize(size));
+        myPrefs p;
+        p.readPrefFile();
+        EXPECT_EQ(p.getCurPlayer(), size == myPrefs::kMaxFileBytes ? QStringLiteral("Ann")
+                                                                   : QStringLiteral("Unknown"));
+        EXPECT_EQ(QFileInfo(prefsPath()).size(), size) << "the file is left alone";
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
 TEST_F(PrefsFile, QuitWritesOnlyWhenSomethingChanged)
 {
     const QString path = prefsPath();
@@ -200,7 +258,8 @@ TEST(PrefsRead, DamagedCountsAndIndexesStayInRange)
     EXPECT_EQ(negative.players, QStringList{QStringLiteral("Unknown")});
 
     myPrefs beyond;
-    beyond.fromBytes(bytes + QByteArray::fromHex("0000") + pstring("Ann") + QByteArray::fromHex("0009"));
+    beyond.fromBytes(bytes + QByteArray::fromHex("0000") + pstring("Ann") +
+                     QByteArray::fromHex("0009"));
     EXPECT_EQ(beyond.curPlayerIndex, 0);
     EXPECT_EQ(beyond.getCurPlayer(), QStringLiteral("Ann"));
 
@@ -228,6 +287,43 @@ TEST(PrefsRead, GarbageLoadsWithoutACrash)
             ASSERT_GE(score, 0);
             ASSERT_LE(score, hallEntry::kMaxScore);
         }
+    }
+}
+
+TEST(PrefsRead, ReadWriteReadGivesTheSameStoreAndKeepsEveryScore)
+{
+    // Bad UTF-8 grows when it is written again; the name is what gives way.
+    const QByteArray bad(249, char(0xff));
+    QByteArray damaged = QByteArray::fromHex("00c800") + pstring(bad + "000123") +
+                         pstring(QByteArray(255, char(0xfe)));
+    for (int i = 2; i < 10; ++i)
+        damaged.append(pstring("\xef\xbb\xbf" + bad.left(240) + "00012" + QByteArray::number(i)));
+    damaged.append(QByteArray::fromHex("0000") + pstring(QByteArray(255, char(0x80))) +
+                   QByteArray::fromHex("0000"));
+
+    myPrefs first;
+    first.fromBytes(damaged);
+    myPrefs second;
+    second.fromBytes(first.toBytes());
+    EXPECT_TRUE(first == second);
+    EXPECT_EQ(hallEntry::score(second.hallInfo[0]), 123);
+    for (int i = 2; i < 10; ++i)
+        EXPECT_EQ(hallEntry::score(second.hallInfo[i]), 120 + i) << i;
+
+    QRandomGenerator random(99);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes = QByteArray::fromHex("00c800");
+        for (int i = 0; i < 12; ++i) {
+            QByteArray text(random.bounded(256), Qt::Uninitialized);
+            for (char& b : text)
+                b = char(random.bounded(128, 256));
+            bytes.append(pstring(text));
+        }
+        myPrefs a;
+        a.fromBytes(bytes);
+        myPrefs b;
+        b.fromBytes(a.toBytes());
+        ASSERT_TRUE(a == b) << round;
     }
 }
 

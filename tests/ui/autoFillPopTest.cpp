@@ -3,6 +3,11 @@
 #include "framework/Window.h"
 #include "ui/autoFillPop.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
+
 #include <gtest/gtest.h>
 
 using testsupport::AppFixture;
@@ -80,4 +85,37 @@ TEST_F(PlayersPopup, ChoosingARowRaisesChangeOnce)
     popup->choose(2);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(popup->ListIndex(), 2);
+}
+
+TEST_F(PlayersPopup, WheelAndArrowKeysOverTheClosedPopupChooseNothing)
+{
+    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 0);
+    const QPointF middle(popup->width() / 2.0, popup->height() / 2.0);
+    for (const int delta : {-120, -120, -120, 120}) {
+        QWheelEvent wheel(middle, popup->mapToGlobal(middle), {}, {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(popup, &wheel);
+    }
+    for (const int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_B}) {
+        popup->hidePopup();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                        key == Qt::Key_B ? QStringLiteral("b") : QString());
+        QApplication::sendEvent(popup, &press);
+    }
+    EXPECT_EQ(popup->ListIndex(), 0);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(PlayersPopup, ARowPickedInTheOpenListWithReturnIsChosen)
+{
+    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 0);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(popup, &down);
+    ASSERT_TRUE(popup->view()->isVisible()) << "an arrow key opens the list";
+    QApplication::sendEvent(popup->view(), &down);
+    EXPECT_EQ(changes, 0);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(popup->view(), &enter);
+    EXPECT_EQ(popup->ListIndex(), 1);
+    EXPECT_EQ(changes, 1);
 }

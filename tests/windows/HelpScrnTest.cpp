@@ -32,6 +32,12 @@ TEST_F(HelpWindow, EachPageShowsItsTextModallyAndAnyOtherPageNothing)
     }
 }
 
+TEST_F(HelpWindow, FindHelpNamesTheBonusesAsTheirPicturesShowThem)
+{
+    EXPECT_TRUE(help_Find1().contains(QStringLiteral("×2, ×3 or ×4")));
+    EXPECT_FALSE(help_Find1().contains(QStringLiteral("2X")));
+}
+
 TEST_F(HelpWindow, ReturnAndEnterCloseItAndOtherKeysDoNot)
 {
     for (const auto& [key, closes] :

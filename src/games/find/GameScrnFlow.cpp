@@ -139,7 +139,7 @@ void GameScrn::hndlGameEnd()
     pauseTimer->setMode(kTimerRepeating);
 }
 
-void GameScrn::handOverScore() { ResultsScrn::instance()->Show(); }
+void GameScrn::handOverScore() { ResultsScrn::handOver(); }
 
 void GameScrn::setScore()
 {

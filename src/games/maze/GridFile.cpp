@@ -69,7 +69,7 @@ bool load(const QString& path, Grid& grid)
 
 bool save(const QString& path, const Grid& grid)
 {
-    return fw::writeFileAtomically(path, lineOf(grid) + '\n');
+    return fw::writeFileAtomically(path, lineOf(grid) + '\n').ok();
 }
 
 QString gridsFolder() { return fw::GetFolderItem(QStringLiteral("Grids")); }

@@ -2,8 +2,10 @@
 
 #include "app/Globals.h"
 #include "assets/Assets.h"
+#include "framework/EditField.h"
 #include "framework/ImplicitInstance.h"
 #include "framework/Menu.h"
+#include "framework/PushButton.h"
 #include "framework/Window.h"
 #include "prefs/myPrefs.h"
 #include "windows/ResultsScrn.h"
@@ -167,6 +169,28 @@ TEST_F(GameFlow, SeeHighScoresShowsTheTableWithNoScoreToEnter)
     EXPECT_EQ(tibbly::Globals::gTotalScore, 0);
     ASSERT_NE(openResults(), nullptr);
     EXPECT_EQ(openResults()->handedScore(), 0);
+}
+
+TEST_F(GameFlow, AHighScoreWindowLeftOpenTakesTheScoreAsIfNew)
+{
+    // The player looked at the table from the start window and left it open.
+    tibbly::Globals::gTotalScore = 0;
+    ResultsScrn* results = ResultsScrn::instance();
+    const auto control = [results](const char* name) {
+        return results->control(QString::fromLatin1(name));
+    };
+    ASSERT_FALSE(control("AddBtn")->Enabled());
+
+    hitABadeeInRoundTwo();
+    clock->advance(kGameOverPauseMs);
+    ASSERT_EQ(openResults(), results);
+    EXPECT_EQ(results->handedScore(), 1000);
+    EXPECT_EQ(dynamic_cast<fw::EditField&>(*control("ScFld")).Text(), QStringLiteral("1000"));
+    EXPECT_EQ(results->replace(), 0);
+    EXPECT_TRUE(control("NameFld")->Enabled());
+    ASSERT_TRUE(control("AddBtn")->Enabled());
+    dynamic_cast<fw::PushButton&>(*control("AddBtn")).push();
+    EXPECT_EQ(tibbly::Globals::gPrefs->hallInfo[0], QStringLiteral("Unknown001000"));
 }
 
 TEST_F(GameFlow, ClosingDuringTheGameOverPauseStillHandsTheScoreOver)
