@@ -19,17 +19,11 @@ namespace {
 
 fw::WindowLayout editorLayout()
 {
-    fw::WindowLayout l;
-    l.title = QStringLiteral("Create a Grid");
-    l.width = 780;
-    l.height = 540;
-    l.frame = 0;
-    l.backColor = QColor(Qt::white);
-    l.minimizeButton = true;
-    l.maximizeButton = false;
-    l.resizable = false;
-    l.menuBar = &MenuBar2::instance();
-    return l;
+    return {.title = QStringLiteral("Create a Grid"),
+            .width = 780,
+            .height = 540,
+            .backColor = QColor(Qt::white),
+            .menuBar = &MenuBar2::instance()};
 }
 
 const QString kInstructions =
