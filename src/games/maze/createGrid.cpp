@@ -26,6 +26,7 @@ fw::WindowLayout editorLayout()
             .menuBar = &MenuBar2::instance()};
 }
 
+// One instruction a line; a label breaks its lines at LF.
 const QString kInstructions =
     QStringList{
         QStringLiteral("Use this screen to create grids for the 'aMAZE Tibbly' game."),
@@ -40,7 +41,7 @@ const QString kInstructions =
             "-  Choose 'New' from the File Menu to create a new grid or click the 'Close "
             "Screen' button to return to the Main Screen."),
     }
-        .join(QChar(13));
+        .join(QChar(10));
 
 // The hero's start and his home, which the player may not turn into walls.
 bool isFixedBox(int index) { return index == 0 || index == kLastBox; }
@@ -59,10 +60,7 @@ createGrid::createGrid()
         control->setName(QString::fromLatin1(name));
         return add(control);
     };
-    // A label breaks its lines at LF only.
-    QString instructions = kInstructions;
-    instructions.replace(QChar(13), QChar(10));
-    StaticText1 = named(new fw::StaticText(parent, {592, 30, 184, 363}, instructions,
+    StaticText1 = named(new fw::StaticText(parent, {592, 30, 184, 363}, kInstructions,
                                            fw::TextStyle{.multiline = true}),
                         "StaticText1");
     StaticText2 =
@@ -73,8 +71,6 @@ createGrid::createGrid()
     closeCnv = gamePanel::addCloseButton(*this, {609, 434, 150, 30});
     AddMenuHandlers();
 }
-
-createGrid::~createGrid() = default;
 
 createGrid* createGrid::instance() { return fw::implicitInstance<createGrid>(); }
 

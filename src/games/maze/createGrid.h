@@ -35,7 +35,6 @@ struct GridEditorState {
 class createGrid : public fw::Window, private GridEditorState {
 public:
     createGrid();
-    ~createGrid() override;
 
     // The open editor, or a new one with a clear board.
     static createGrid* instance();
