@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace fw {
 
@@ -37,8 +38,8 @@ public:
         if (dialog.CancelButton.Visible)
             cancel = box.addButton(dialog.CancelButton.Caption, QMessageBox::RejectRole);
         if (dialog.AlternateActionButton.Visible)
-            alternate = box.addButton(dialog.AlternateActionButton.Caption,
-                                      QMessageBox::DestructiveRole);
+            alternate =
+                box.addButton(dialog.AlternateActionButton.Caption, QMessageBox::DestructiveRole);
         box.setDefaultButton(action);
         if (cancel)
             box.setEscapeButton(cancel);
@@ -50,13 +51,19 @@ public:
         return Answer::Cancel;
     }
 
-    std::optional<QString> saveFile(const QString& title, const QString& prompt, const QString& folder,
-                                    const QString& suggestedName, const QString& filter) override
+    std::optional<QString> saveFile(const QString& title, const QString& prompt,
+                                    const QString& folder, const QString& suggestedName,
+                                    const QString& filter) override
     {
         QFileDialog dialog(QApplication::activeWindow(), title, folder, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setLabelText(QFileDialog::FileName, prompt);
         dialog.selectFile(suggestedName);
+        // A name typed without an extension gets the filter's, so that the
+        // question about replacing a file asks about the file really written.
+        static const QRegularExpression onePattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+        if (const QRegularExpressionMatch match = onePattern.match(filter); match.hasMatch())
+            dialog.setDefaultSuffix(match.captured(1));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().constFirst();

@@ -7,6 +7,7 @@
 #include "framework/Menu.h"
 #include "framework/StaticText.h"
 #include "games/find/GameScrn.h"
+#include "games/maze/createGrid.h"
 #include "prefs/myPrefs.h"
 #include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
@@ -191,8 +192,11 @@ bool startScrn::_HelpAbout_Action()
     return true;
 }
 
-// The grid editor is not in the program yet.
-bool startScrn::_InfoCreateaGrid_Action() { return true; }
+bool startScrn::_InfoCreateaGrid_Action()
+{
+    createGrid::instance()->Show();
+    return true;
+}
 
 bool startScrn::_HelpHelp_Action()
 {

@@ -2,6 +2,7 @@
 
 #include "framework/Files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -75,5 +76,17 @@ bool save(const QString& path, const Grid& grid)
 QString gridsFolder() { return fw::GetFolderItem(QStringLiteral("Grids")); }
 
 bool isGridFileName(const QString& name) { return name.endsWith(kExtension, Qt::CaseInsensitive); }
+
+QString withExtension(const QString& path)
+{
+    return isGridFileName(path) ? path : path + kExtension;
+}
+
+QString dialogFolder(const QString& folder)
+{
+    if (QDir().mkpath(folder) && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::homePath();
+}
 
 } // namespace tibbly::gridFile

@@ -55,4 +55,11 @@ void applyLine(QByteArrayView line, Grid& grid);
 // Whether a file name is a grid file's, by its extension in any case.
 [[nodiscard]] bool isGridFileName(const QString& name);
 
+// path as a grid file's: a name typed without the grid extension gets it.
+[[nodiscard]] QString withExtension(const QString& path);
+
+// Where the grid dialogs start: folder, made when it is missing, or the
+// player's home folder when it cannot be made.
+[[nodiscard]] QString dialogFolder(const QString& folder);
+
 } // namespace tibbly::gridFile
