@@ -1,6 +1,8 @@
 // The capture game's cost: opening its window (all 224 boxes), memory with it
 // open, CPU while a Fast race runs on the real clock, a full repaint, and a
 // whole Auto Move Fast round played on the test clock.
+#include "Measure.h"
+
 #include "app/App.h"
 #include "app/Startup.h"
 #include "assets/Assets.h"
@@ -14,11 +16,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QTimer>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <functional>
@@ -27,31 +24,9 @@ using tibbly::CaptureScrn;
 
 namespace {
 
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void runEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using bench::cpuSeconds;
+using bench::residentMegabytes;
+using bench::runEventLoopFor;
 
 // Runs the event loop until done() holds, at most maxMs.
 void runEventLoopUntil(const std::function<bool()>& done, int maxMs)
@@ -151,17 +126,13 @@ int main(int argc, char* argv[])
     game = CaptureScrn::instance();
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
-    constexpr int kRepaints = 300;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < kRepaints; ++i)
-        game->repaint();
     std::printf("full repaint of the capture window: %.3f ms (target under 1 ms)\n",
-                double(timer.nsecsElapsed()) / 1e6 / kRepaints);
+                bench::repaintMs(*game));
     fw::discardAllWindows();
 
     constexpr int kRounds = 10;
-    timer.restart();
+    QElapsedTimer timer;
+    timer.start();
     int score = 0;
     for (int i = 0; i < kRounds; ++i)
         score = playFastRound(*clock);

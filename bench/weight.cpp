@@ -4,44 +4,15 @@
 #include "app/Startup.h"
 #include "games/find/GameScrn.h"
 
-#include <QApplication>
-#include <QEventLoop>
-#include <QFile>
-#include <QTimer>
+#include "Measure.h"
 
-#include <sys/resource.h>
+#include <QApplication>
 
 #include <cstdio>
 
-namespace {
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void runEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-} // namespace
+using bench::cpuSeconds;
+using bench::residentMegabytes;
+using bench::runEventLoopFor;
 
 int main(int argc, char* argv[])
 {

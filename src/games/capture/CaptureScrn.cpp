@@ -17,9 +17,6 @@ namespace tibbly {
 
 namespace {
 
-constexpr int kTimerOff = 0;
-constexpr int kTimerOnce = 1;
-
 // raceTimer periods of the three speeds.
 constexpr int kFastMs = 100;
 constexpr int kMediumMs = 200;
@@ -55,10 +52,10 @@ CaptureScrn::CaptureScrn()
         return add(control);
     };
 
-    movetimer = new fw::Timer(this, kTimerOff, 1000);
+    movetimer = new fw::Timer(this, fw::Timer::kOff, 1000);
     movetimer->onAction = [this] { movetimer_Action(); };
     // The first round opens half a second after the window is made.
-    startTimer = new fw::Timer(this, kTimerOnce, 500);
+    startTimer = new fw::Timer(this, fw::Timer::kOnce, 500);
     startTimer->onAction = [this] { startTimer_Action(); };
 
     InstrTxt = named(new fw::StaticText(parent, {50, -1, 270, 20}, QString(),
@@ -66,9 +63,9 @@ CaptureScrn::CaptureScrn()
                      "InstrTxt");
     InstrTxt->onOpen = [this] { InstrTxt_Open(); };
 
-    raceTimer = new fw::Timer(this, kTimerOff, kMediumMs);
+    raceTimer = new fw::Timer(this, fw::Timer::kOff, kMediumMs);
     raceTimer->onAction = [this] { raceTimer_Action(); };
-    pauseTimer = new fw::Timer(this, kTimerOff, 1000);
+    pauseTimer = new fw::Timer(this, fw::Timer::kOff, 1000);
     pauseTimer->onAction = [this] { pauseTimer_Action(); };
 
     bkgCnv = gamePanel::addPanel(*this, "bkgCnv");
@@ -116,9 +113,9 @@ CaptureScrn::CaptureScrn()
 
     helpCnv = gamePanel::addHelpIcon(*this, {671, 488, 32, 32}, helpScrn::kCapturePage);
 
-    introWait = new fw::Timer(this, kTimerOff, 1000);
+    introWait = new fw::Timer(this, fw::Timer::kOff, 1000);
     introWait->onAction = [this] {
-        introWait->setMode(kTimerOff);
+        introWait->setMode(fw::Timer::kOff);
         openRound();
     };
 
@@ -264,14 +261,14 @@ bool CaptureScrn::_FileNew_Action()
 {
     // A capture pause still counting would turn the next round's clicks off
     // at its second tick: New ends it.
-    pauseTimer->setMode(kTimerOff);
+    pauseTimer->setMode(fw::Timer::kOff);
     timeCt = 0;
 
     allowclick = false;
     theCBox.setAllPictures(CBoxNorm());
     InstrTxt->setText(QStringLiteral("Please wait ..."));
     endOfRound = false;
-    startTimer->setMode(kTimerOnce);
+    startTimer->setMode(fw::Timer::kOnce);
     return true;
 }
 

@@ -15,9 +15,6 @@ namespace tibbly {
 
 namespace {
 
-constexpr int kTimerOff = 0;
-constexpr int kTimerOnce = 1;
-
 // pauseTimer ticks of the capture pause.
 constexpr int kTaDaTick = 2;
 constexpr int kPauseEndTick = 3;
@@ -46,7 +43,7 @@ void CaptureScrn::newRound()
     // off.
     intro->Play();
     introWait->setPeriod(static_cast<int>(std::min<qint64>(intro->lengthMs(), 60'000)));
-    introWait->setMode(kTimerOnce);
+    introWait->setMode(fw::Timer::kOnce);
 }
 
 void CaptureScrn::openRound()
@@ -62,13 +59,13 @@ void CaptureScrn::openRound()
 
 void CaptureScrn::startTimer_Action()
 {
-    startTimer->setMode(kTimerOff);
+    startTimer->setMode(fw::Timer::kOff);
     newRound();
 }
 
 void CaptureScrn::movetimer_Action()
 {
-    movetimer->setMode(kTimerOff);
+    movetimer->setMode(fw::Timer::kOff);
     moveTibbly();
     // The turn goes back to the player unless the move captured Tibbly.
     if (!endOfRound)
@@ -85,7 +82,7 @@ void CaptureScrn::pauseTimer_Action()
         play(TaDa());
     } else if (timeCt == kPauseEndTick) {
         PtsFld->Refresh(true);
-        pauseTimer->setMode(kTimerOff);
+        pauseTimer->setMode(fw::Timer::kOff);
     }
 }
 
@@ -94,7 +91,7 @@ void CaptureScrn::stopTimers()
     for (fw::Timer* timer : {movetimer.data(), startTimer.data(), raceTimer.data(),
                              pauseTimer.data(), introWait.data()})
         if (timer)
-            timer->setMode(kTimerOff);
+            timer->setMode(fw::Timer::kOff);
 }
 
 } // namespace tibbly

@@ -14,10 +14,6 @@ using namespace captureRules;
 
 namespace {
 
-constexpr int kTimerOff = 0;
-constexpr int kTimerOnce = 1;
-constexpr int kTimerRepeating = 2;
-
 int drawFrom(int lo, int hi) { return App::instance().r->InRange(lo, hi); }
 
 } // namespace
@@ -48,9 +44,9 @@ bool CaptureScrn::theCBox_MouseDown(int index)
     totClicksFld->Refresh(true);
     if (!isRace) {
         allowclick = false;
-        movetimer->setMode(kTimerOnce);
-    } else if (raceTimer->Mode() == kTimerOff) {
-        raceTimer->setMode(kTimerRepeating);
+        movetimer->setMode(fw::Timer::kOnce);
+    } else if (raceTimer->Mode() == fw::Timer::kOff) {
+        raceTimer->setMode(fw::Timer::kRepeating);
     }
     return false;
 }
@@ -102,8 +98,8 @@ void CaptureScrn::capture()
     // Both move timers stop, whichever mode is selected now: a race started
     // before a switch to Single Move must not run into the next round, and a
     // pending single move has nothing left to do.
-    raceTimer->setMode(kTimerOff);
-    movetimer->setMode(kTimerOff);
+    raceTimer->setMode(fw::Timer::kOff);
+    movetimer->setMode(fw::Timer::kOff);
     play(found());
     endOfRound = true;
     allowclick = false;
@@ -111,7 +107,7 @@ void CaptureScrn::capture()
                       QStringLiteral("! You captured Tibbly."));
     checkClickBonus();
     timeCt = 0;
-    pauseTimer->setMode(kTimerRepeating);
+    pauseTimer->setMode(fw::Timer::kRepeating);
 }
 
 bool CaptureScrn::checkIfBonus(int box)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "AppFixture.h"
-#include "ScriptedRandom.h"
+#include "GameFixture.h"
 
 #include "assets/Assets.h"
 #include "framework/Canvas.h"
@@ -33,33 +32,9 @@ constexpr int kLeft = 3;
 // Rings along the bottom row, out of the way of tests that do not look at them.
 inline std::vector<int> bottomRings() { return {208, 209, 210, 211, 212, 213, 214, 215, 216, 217}; }
 
-// A capture window on the test clock, its draws answered from a script and
-// every sound it plays recorded.
-class CaptureGame : public testsupport::AppFixture {
+// A capture window on the test clock.
+class CaptureGame : public testsupport::GameFixture {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        auto scripted = std::make_unique<testsupport::ScriptedRandom>();
-        random = scripted.get();
-        // The counters draw a tint on every repaint; those draws are not the game's.
-        random->allowFree(0, 255).allowFree(0, 195);
-        app().r = std::move(scripted);
-        // Sounds are shared objects that remember when an earlier test played
-        // them, on an earlier clock.
-        for (fw::Sound* sound :
-             {tibbly::Intro(), tibbly::Pop(), tibbly::Ring1(), tibbly::found(), tibbly::TaDa()})
-            if (sound)
-                sound->Stop();
-        fw::Sound::setPlayObserver([this](const fw::Sound& sound) { played.push_back(&sound); });
-    }
-
-    void TearDown() override
-    {
-        fw::Sound::setPlayObserver({});
-        AppFixture::TearDown();
-    }
-
     void scriptRound(int start, const std::vector<int>& rings = bottomRings())
     {
         random->expect(0, 223, start);
@@ -102,14 +77,7 @@ protected:
         return game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text();
     }
 
-    [[nodiscard]] int timesPlayed(const fw::Sound* sound) const
-    {
-        return static_cast<int>(std::count(played.begin(), played.end(), sound));
-    }
-
-    testsupport::ScriptedRandom* random = nullptr;
     CaptureScrn* game = nullptr;
-    std::vector<const fw::Sound*> played;
 };
 
 } // namespace capturetest
