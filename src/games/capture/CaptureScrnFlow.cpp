@@ -10,6 +10,7 @@
 #include "prefs/myPrefs.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tibbly {
 
@@ -42,7 +43,8 @@ void CaptureScrn::newRound()
     // is just when the window stops refusing to close; until then clicks stay
     // off.
     intro->Play();
-    introWait->setPeriod(static_cast<int>(std::min<qint64>(intro->lengthMs(), 60'000)));
+    introWait->setPeriod(
+        static_cast<int>(std::min<qint64>(intro->lengthMs(), std::numeric_limits<int>::max())));
     introWait->setMode(fw::Timer::kOnce);
 }
 
