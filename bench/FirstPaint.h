@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Resident.h"
+#include "Measure.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -20,7 +20,7 @@ public:
             static_cast<QWidget*>(watched)->isWindow()) {
             done_ = true;
             QTimer::singleShot(0, qApp, [] {
-                std::printf("resident at first paint: %.1f MB\n", residentMegabytes());
+                std::printf("resident at first paint: %.1f MB\n", bench::residentMegabytes());
                 QCoreApplication::exit(0);
             });
         }

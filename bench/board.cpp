@@ -1,5 +1,7 @@
 // The find board's cost: a full repaint of the game window, and a whole
 // ten-round game played on the test clock (every round found at once).
+#include "Measure.h"
+
 #include "app/App.h"
 #include "app/Globals.h"
 #include "framework/Canvas.h"
@@ -49,13 +51,8 @@ int main(int argc, char* argv[])
         tibbly::GameScrn* game = tibbly::GameScrn::instance();
         for (int i = 0; i < 20; ++i)
             QApplication::processEvents();
-        constexpr int kRepaints = 300;
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < kRepaints; ++i)
-            game->repaint();
         std::printf("full repaint of the find window: %.3f ms (target well under 1 ms)\n",
-                    double(timer.nsecsElapsed()) / 1e6 / kRepaints);
+                    bench::repaintMs(*game));
         fw::discardAllWindows();
     }
     {

@@ -1,37 +1,18 @@
 // Memory and idle CPU of the running game: the start window open and settled,
 // then two seconds of the event loop with nothing moving, then the memory
 // with the find game open.
-#include "Resident.h"
-
 #include "app/Startup.h"
 #include "games/find/GameScrn.h"
 
-#include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include "Measure.h"
 
-#include <sys/resource.h>
+#include <QApplication>
 
 #include <cstdio>
 
-namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void runEventLoopFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-} // namespace
+using bench::cpuSeconds;
+using bench::residentMegabytes;
+using bench::runEventLoopFor;
 
 int main(int argc, char* argv[])
 {

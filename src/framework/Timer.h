@@ -12,6 +12,10 @@ namespace fw {
 // Action, starts the countdown afresh and governs the later firings.
 class Timer : public QObject {
 public:
+    static constexpr int kOff = 0;
+    static constexpr int kOnce = 1;
+    static constexpr int kRepeating = 2;
+
     explicit Timer(QObject* owner, int mode = 0, int periodMs = 1000);
     ~Timer() override;
 

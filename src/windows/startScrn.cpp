@@ -6,6 +6,7 @@
 #include "framework/ImplicitInstance.h"
 #include "framework/Menu.h"
 #include "framework/StaticText.h"
+#include "games/capture/CaptureScrn.h"
 #include "games/find/GameScrn.h"
 #include "games/maze/createGrid.h"
 #include "prefs/myPrefs.h"
@@ -136,10 +137,14 @@ void startScrn::findCnv_MouseUp(int, int)
     Close();
 }
 
-// The capture and maze games are not in the program yet: their buttons only
-// spring back.
-void startScrn::captureCnv_MouseUp(int, int) { captureCnv->unpress(); }
+void startScrn::captureCnv_MouseUp(int, int)
+{
+    captureCnv->unpress();
+    CaptureScrn::instance()->Show();
+    Close();
+}
 
+// The maze game is not in the program yet: its button only springs back.
 void startScrn::aMazeCnv_MouseUp(int, int) { aMazeCnv->unpress(); }
 
 // Players --------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "framework/EditField.h"
 #include "framework/Menu.h"
 #include "framework/PushButton.h"
+#include "games/capture/CaptureScrn.h"
 #include "games/find/GameScrn.h"
 #include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
@@ -112,6 +113,16 @@ TEST_F(StartWindow, FindButtonReleasedAnywhereStartsTheFindGameAndClosesTheStart
     find.press(5, 5);
     find.release(400, 400);
     EXPECT_NE(fw::openImplicitInstance<GameScrn>(), nullptr);
+    EXPECT_TRUE(window.isClosed());
+}
+
+TEST_F(StartWindow, CaptureButtonReleasedAnywhereOpensTheCaptureGameAndClosesTheStartWindow)
+{
+    startScrn& window = start();
+    auto& capture = controlOf<CnvBtn>(window, "captureCnv");
+    capture.press(5, 5);
+    capture.release(400, 400);
+    EXPECT_NE(fw::openImplicitInstance<CaptureScrn>(), nullptr);
     EXPECT_TRUE(window.isClosed());
 }
 

@@ -16,9 +16,6 @@ using namespace findRules;
 
 namespace {
 
-constexpr int kTimerOff = 0;
-constexpr int kTimerRepeating = 2;
-
 // newRoundTimer ticks of a round intro: decoys, then the Badees on show, then
 // the clicks open.
 constexpr int kLastDecoyTick = 5;
@@ -41,7 +38,7 @@ void GameScrn::hndlNewRound()
         RoundBox->setText(QStringLiteral("Round #") + fw::Str(roundCt) + QStringLiteral(" of 10"));
         selRnd();
         setMouseCursor(fw::WatchCursor());
-        newRoundTimer->setMode(kTimerRepeating);
+        newRoundTimer->setMode(fw::Timer::kRepeating);
         play(Intro());
         return;
     }
@@ -56,7 +53,7 @@ void GameScrn::newRoundTimer_Action()
     ++timeCt;
     if (endOfRound) {
         if (timeCt == kNextRoundTick) {
-            newRoundTimer->setMode(kTimerOff);
+            newRoundTimer->setMode(fw::Timer::kOff);
             timeCt = 0;
             endOfRound = false;
             hndlNewRound();
@@ -83,7 +80,7 @@ void GameScrn::showRoundIntroTick()
         for (int box : roundBadees())
             showOnBox(box, NewBox2());
         BadeePict[static_cast<std::size_t>(roundCt - 1)]->Refresh(true);
-        newRoundTimer->setMode(kTimerOff);
+        newRoundTimer->setMode(fw::Timer::kOff);
         timeCt = 0;
         setMouseCursor(fw::ArrowCursor());
         allowClick = true;
@@ -102,17 +99,17 @@ void GameScrn::pauseTimer_Action()
             play(RoundEnd());
             setScore();
         } else if (timeCt == kPauseEndTick) {
-            pauseTimer->setMode(kTimerOff);
+            pauseTimer->setMode(fw::Timer::kOff);
             InstrTxt->setText(QStringLiteral("Please wait!!!"));
             timeCt = 0;
-            newRoundTimer->setMode(kTimerRepeating);
+            newRoundTimer->setMode(fw::Timer::kRepeating);
         }
         return;
     }
     if (timeCt == kScoreTick) {
         play(Bye());
     } else if (timeCt == kPauseEndTick) {
-        pauseTimer->setMode(kTimerOff);
+        pauseTimer->setMode(fw::Timer::kOff);
         timeCt = 0;
         InstrTxt->setText(QStringLiteral("Bye, Bye"));
         handOverScore();
@@ -124,7 +121,7 @@ void GameScrn::hndlRoundEnd()
     allowClick = false;
     endOfRound = true;
     timeCt = 0;
-    pauseTimer->setMode(kTimerRepeating);
+    pauseTimer->setMode(fw::Timer::kRepeating);
 }
 
 void GameScrn::hndlGameEnd()
@@ -136,7 +133,7 @@ void GameScrn::hndlGameEnd()
     endOfGame = true;
     timeCt = 0;
     Globals::gTotalScore = myTotScore;
-    pauseTimer->setMode(kTimerRepeating);
+    pauseTimer->setMode(fw::Timer::kRepeating);
 }
 
 void GameScrn::handOverScore() { ResultsScrn::handOver(); }
@@ -153,8 +150,8 @@ void GameScrn::reinitGame()
 {
     // Whatever pause or intro was still counting is stopped here: a tick left
     // over from the last game must not act on the new one.
-    newRoundTimer->setMode(kTimerOff);
-    pauseTimer->setMode(kTimerOff);
+    newRoundTimer->setMode(fw::Timer::kOff);
+    pauseTimer->setMode(fw::Timer::kOff);
     timeCt = 0;
     allowClick = false;
 

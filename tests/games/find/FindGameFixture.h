@@ -1,7 +1,6 @@
 #pragma once
 
-#include "AppFixture.h"
-#include "ScriptedRandom.h"
+#include "GameFixture.h"
 
 #include "assets/Assets.h"
 #include "framework/Sound.h"
@@ -45,34 +44,9 @@ constexpr int kIntroMs = 7000;
 constexpr int kRoundPauseMs = 6500;
 constexpr int kGameOverPauseMs = 3000;
 
-// A find window on the test clock, its draws answered from a script and every
-// sound it plays recorded.
-class FindGame : public testsupport::AppFixture {
+// A find window on the test clock.
+class FindGame : public testsupport::GameFixture {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        auto scripted = std::make_unique<testsupport::ScriptedRandom>();
-        random = scripted.get();
-        // The counters draw a tint on every repaint; those draws are not the game's.
-        random->allowFree(0, 255).allowFree(0, 195);
-        app().r = std::move(scripted);
-        // Sounds are shared objects that remember when an earlier test played
-        // them, on an earlier clock.
-        for (fw::Sound* sound :
-             {tibbly::Intro(), tibbly::Pop(), tibbly::Bonus(), tibbly::found(), tibbly::Gotcha(),
-              tibbly::Badee1(), tibbly::RoundEnd(), tibbly::Bye(), tibbly::TaDa()})
-            if (sound)
-                sound->Stop();
-        fw::Sound::setPlayObserver([this](const fw::Sound& sound) { played.push_back(&sound); });
-    }
-
-    void TearDown() override
-    {
-        fw::Sound::setPlayObserver({});
-        AppFixture::TearDown();
-    }
-
     void script(const RoundDraws& draws)
     {
         random->expect(0, findRules::kLastBox, draws.target);
@@ -96,19 +70,12 @@ protected:
         clock->advance(kRoundPauseMs);
     }
 
-    [[nodiscard]] int timesPlayed(const fw::Sound* sound) const
-    {
-        return static_cast<int>(std::count(played.begin(), played.end(), sound));
-    }
-
     [[nodiscard]] const fw::Picture* shownOn(int box) const
     {
         return game->control<fw::Canvas>(QStringLiteral("theBox"), box)->Backdrop();
     }
 
-    testsupport::ScriptedRandom* random = nullptr;
     GameScrn* game = nullptr;
-    std::vector<const fw::Sound*> played;
 };
 
 } // namespace findtest
