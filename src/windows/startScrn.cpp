@@ -7,6 +7,7 @@
 #include "framework/Menu.h"
 #include "framework/StaticText.h"
 #include "games/find/GameScrn.h"
+#include "games/maze/amazeScrn.h"
 #include "prefs/myPrefs.h"
 #include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
@@ -135,11 +136,15 @@ void startScrn::findCnv_MouseUp(int, int)
     Close();
 }
 
-// The capture and maze games are not in the program yet: their buttons only
-// spring back.
+// The capture game is not in the program yet: its button only springs back.
 void startScrn::captureCnv_MouseUp(int, int) { captureCnv->unpress(); }
 
-void startScrn::aMazeCnv_MouseUp(int, int) { aMazeCnv->unpress(); }
+void startScrn::aMazeCnv_MouseUp(int, int)
+{
+    aMazeCnv->unpress();
+    amazeScrn::instance()->Show();
+    Close();
+}
 
 // Players --------------------------------------------------------------------
 
