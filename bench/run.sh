@@ -37,7 +37,7 @@ inner() {
          "start window ${tib} ms"
     echo "  ratio to the bare window $(ratio "$tib" "$bare") (target about 1.2)," \
          "to the window with text $(ratio "$tib" "$text")"
-    for b in bench_weight bench_board; do
+    for b in bench_weight bench_board bench_maze; do
         if [ -x "$build/bench/$b" ]; then "$build/bench/$b"; fi
     done
 }
