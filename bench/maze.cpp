@@ -1,6 +1,8 @@
 // The maze game's cost: opening its window and loading a grid, one key move
 // with its two box repaints, listing a Grids folder of 1,000 files, a whole
 // game played on the test clock, and the memory with the game open.
+#include "BenchSupport.h"
+
 #include "app/App.h"
 #include "app/Globals.h"
 #include "framework/Clock.h"
@@ -47,17 +49,6 @@ private:
     int next_ = 0;
 };
 
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
 void press(amazeScrn* game, Qt::Key key)
 {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
@@ -95,14 +86,8 @@ bool playWholeGame(fw::TestClock& clock)
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QApplication qtApp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    fw::Sound::setAudioEnabled(false);
-    tibbly::App app;
-    app.open();
-    app.r = std::make_unique<MiddleRandom>();
+    BenchApp bench(argc, argv);
+    bench.app.r = std::make_unique<MiddleRandom>();
 
     QTemporaryDir grids;
     tibbly::gridFile::Grid walls{};

@@ -1,6 +1,8 @@
 // Memory and idle CPU of the running game: the start window open and settled,
 // then two seconds of the event loop with nothing moving, then the memory
 // with the find game open.
+#include "BenchSupport.h"
+
 #include "app/Startup.h"
 #include "games/find/GameScrn.h"
 
@@ -14,17 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
 
 double cpuSeconds()
 {
