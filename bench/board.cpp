@@ -1,6 +1,7 @@
 // The find board's cost: a full repaint of the game window, and a whole
 // ten-round game played on the test clock (every round found at once).
 #include "Measure.h"
+#include "BenchSupport.h"
 
 #include "app/App.h"
 #include "app/Globals.h"
@@ -37,14 +38,8 @@ int playWholeGame(fw::TestClock& clock)
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QApplication qtApp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    fw::Sound::setAudioEnabled(false);
-    tibbly::App app;
-    app.open();
-    app.r = std::make_unique<fw::Random>(7);
+    BenchApp bench(argc, argv);
+    bench.app.r = std::make_unique<fw::Random>(7);
 
     {
         fw::ScopedTestClock clock;

@@ -48,7 +48,7 @@ inner() {
     # shellcheck disable=SC2086
     echo "memory at first paint: bare window $(median ${mems[bare]}) MB," \
          "start window $(median ${mems[tib]}) MB (target under 34 MB, no sound played yet)"
-    for b in bench_weight bench_board bench_capture; do
+    for b in bench_weight bench_board bench_capture bench_maze; do
         if [ -x "$build/bench/$b" ]; then "$build/bench/$b"; fi
     done
 }

@@ -9,6 +9,7 @@
 #include "games/capture/CaptureScrn.h"
 #include "games/find/GameScrn.h"
 #include "games/maze/createGrid.h"
+#include "games/maze/amazeScrn.h"
 #include "prefs/myPrefs.h"
 #include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
@@ -144,8 +145,12 @@ void startScrn::captureCnv_MouseUp(int, int)
     Close();
 }
 
-// The maze game is not in the program yet: its button only springs back.
-void startScrn::aMazeCnv_MouseUp(int, int) { aMazeCnv->unpress(); }
+void startScrn::aMazeCnv_MouseUp(int, int)
+{
+    aMazeCnv->unpress();
+    amazeScrn::instance()->Show();
+    Close();
+}
 
 // Players --------------------------------------------------------------------
 

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "AppFixture.h"
+#include "ScriptedRandom.h"
+
+#include "assets/Assets.h"
+#include "framework/EditField.h"
+#include "framework/Sound.h"
+#include "games/maze/amazeScrn.h"
+#include "games/maze/amazeScrnGrids.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+namespace mazetest {
+
+using tibbly::amazeScrn;
+
+// The start timer's second, then the intro's seven ticks.
+constexpr int kStartMs = 1000;
+constexpr int kIntroMs = 7000;
+constexpr int kBreakMs = 4000;
+
+// A grid line with walls in the given boxes.
+inline QByteArray gridLine(std::initializer_list<int> walls = {})
+{
+    QByteArray line;
+    for (int box = 0; box < 224; ++box) {
+        if (box > 0)
+            line += ',';
+        line += std::find(walls.begin(), walls.end(), box) != walls.end() ? '1' : '0';
+    }
+    return line;
+}
+
+inline QByteArray allWalls()
+{
+    QByteArray line("1");
+    for (int box = 1; box < 224; ++box)
+        line += ",1";
+    return line;
+}
+
+// A maze window on the test clock, reading grids from a folder of the test's
+// own, its draws answered from a script and every sound it plays recorded.
+class MazeGame : public testsupport::AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        ASSERT_TRUE(grids.isValid());
+        tibbly::mazeGrids::setFolder(grids.path());
+        auto scripted = std::make_unique<testsupport::ScriptedRandom>();
+        random = scripted.get();
+        // The move counter draws a tint on every repaint; those draws are not the game's.
+        random->allowFree(0, 255);
+        app().r = std::move(scripted);
+        for (fw::Sound* sound : {tibbly::border(), tibbly::bump2(), tibbly::Pop(), tibbly::Gotcha(),
+                                 tibbly::TaDa(), tibbly::RoundEnd(), tibbly::Badee1()})
+            if (sound)
+                sound->Stop();
+        fw::Sound::setPlayObserver([this](const fw::Sound& sound) { played.push_back(&sound); });
+    }
+
+    void TearDown() override
+    {
+        fw::Sound::setPlayObserver({});
+        tibbly::mazeGrids::setFolder(std::nullopt);
+        AppFixture::TearDown();
+    }
+
+    void writeGrid(const QString& name, const QByteArray& line) const
+    {
+        QFile file(grids.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(line + '\n');
+    }
+
+    // The draws of a game start: the first break point, the grid picked from
+    // `listed` files (none when no grid is listed), then the Badees.
+    void scriptStart(int breakPoint, int listed, int pick, std::initializer_list<int> badees)
+    {
+        random->expect(4, 12, breakPoint);
+        if (listed > 0)
+            random->expect(0, listed - 1, pick);
+        scriptBadees(badees);
+    }
+    void scriptBadees(std::initializer_list<int> badees)
+    {
+        for (int box : badees)
+            random->expect(1, 222, box);
+    }
+    // The draws of a break: its Badees, then the next break point.
+    void scriptBreak(std::initializer_list<int> badees, int nextBreakPoint)
+    {
+        scriptBadees(badees);
+        random->expect(4, 12, nextBreakPoint);
+    }
+
+    void open() { game = amazeScrn::instance(); }
+    void openAndPlay()
+    {
+        open();
+        clock->advance(kStartMs + kIntroMs);
+        ASSERT_TRUE(game->state().inProgress);
+    }
+
+    // Types a key into the key field, as the player would.
+    void press(Qt::Key key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(
+            game->control<fw::EditField>(QStringLiteral("stlFocus"))->editor(), &event);
+    }
+    // Presses the key n times, waiting out any break that a move starts.
+    void walk(Qt::Key key, int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            press(key);
+            // A move that starts a break leaves Tibbly short of home and the Badees hidden.
+            if (!game->state().inProgress && game->state().tibblyPos != 223 &&
+                !game->state().badeesVisible)
+                clock->advance(kBreakMs);
+        }
+    }
+
+    [[nodiscard]] QString instruction() const
+    {
+        return game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text();
+    }
+    [[nodiscard]] int timesPlayed(const fw::Sound* sound) const
+    {
+        return static_cast<int>(std::count(played.begin(), played.end(), sound));
+    }
+    [[nodiscard]] fw::PopupMenu* popup() const
+    {
+        return game->control<fw::PopupMenu>(QStringLiteral("gridNames"));
+    }
+
+    QTemporaryDir grids;
+    testsupport::ScriptedRandom* random = nullptr;
+    amazeScrn* game = nullptr;
+    std::vector<const fw::Sound*> played;
+};
+
+} // namespace mazetest
