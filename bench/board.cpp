@@ -1,7 +1,7 @@
 // The find board's cost: a full repaint of the game window, and a whole
 // ten-round game played on the test clock (every round found at once).
-#include "Measure.h"
 #include "BenchSupport.h"
+#include "Measure.h"
 
 #include "app/App.h"
 #include "app/Globals.h"

@@ -4,8 +4,8 @@
 #include "framework/Picture.h"
 #include "framework/Sound.h"
 
-#include <vector>
 #include <QString>
+#include <vector>
 
 namespace tibbly {
 

@@ -55,9 +55,10 @@ void TestClock::advance(qint64 ms)
 {
     const qint64 target = now_ + ms;
     for (;;) {
-        auto next = std::min_element(armed_.begin(), armed_.end(), [](const Entry& a, const Entry& b) {
-            return a.due != b.due ? a.due < b.due : a.seq < b.seq;
-        });
+        auto next =
+            std::min_element(armed_.begin(), armed_.end(), [](const Entry& a, const Entry& b) {
+                return a.due != b.due ? a.due < b.due : a.seq < b.seq;
+            });
         if (next == armed_.end() || next->due > target)
             break;
         Timer* timer = next->timer;

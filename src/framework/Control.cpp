@@ -11,7 +11,10 @@ int Control::Height() const { return widget()->height(); }
 void Control::setLeft(int left) { widget()->move(left, Top()); }
 void Control::setTop(int top) { widget()->move(Left(), top); }
 
-void Control::setBounds(const Bounds& b) { widget()->setGeometry(b.left, b.top, b.width, b.height); }
+void Control::setBounds(const Bounds& b)
+{
+    widget()->setGeometry(b.left, b.top, b.width, b.height);
+}
 
 bool Control::Visible() const { return !widget()->isHidden(); }
 void Control::setVisible(bool visible) { widget()->setVisible(visible); }

@@ -65,7 +65,10 @@ void Graphics::setItalic(bool italic)
 
 void Graphics::applyFont() { painter_.setFont(font_); }
 
-void Graphics::DrawString(const QString& text, int x, int y) { painter_.drawText(QPoint(x, y), text); }
+void Graphics::DrawString(const QString& text, int x, int y)
+{
+    painter_.drawText(QPoint(x, y), text);
+}
 
 double Graphics::StringWidth(const QString& text) const
 {
@@ -79,8 +82,8 @@ void Graphics::DrawPicture(const Picture* picture, int x, int y)
                     picture->Height());
 }
 
-void Graphics::DrawPicture(const Picture* picture, int x, int y, int w, int h, int sx, int sy, int sw,
-                           int sh)
+void Graphics::DrawPicture(const Picture* picture, int x, int y, int w, int h, int sx, int sy,
+                           int sw, int sh)
 {
     if (!picture || picture->isNull() || w <= 0 || h <= 0 || sw <= 0 || sh <= 0)
         return;
@@ -104,6 +107,9 @@ void Graphics::DrawRect(int x, int y, int w, int h)
     painter_.restore();
 }
 
-void Graphics::FillRect(int x, int y, int w, int h) { painter_.fillRect(QRect(x, y, w, h), color_); }
+void Graphics::FillRect(int x, int y, int w, int h)
+{
+    painter_.fillRect(QRect(x, y, w, h), color_);
+}
 
 } // namespace fw

@@ -26,7 +26,8 @@ Listbox::Listbox(QWidget* parent, const Bounds& bounds, const QStringList& headi
         header()->setSectionResizeMode(i, QHeaderView::Fixed);
         setColumnWidth(i, usable * columnPercent[i] / 100);
     }
-    connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { clickHeading(column); });
+    connect(header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { clickHeading(column); });
 }
 
 void Listbox::DeleteAllRows()

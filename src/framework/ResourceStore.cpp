@@ -63,7 +63,8 @@ std::unique_ptr<MouseCursor> ResourceStore::getCursor(int id) const
         return nullptr;
     int hotX = 0;
     int hotY = 0;
-    if (const auto hotspot = readResource(QStringLiteral("%1/cursor/%2.hotspot").arg(root_).arg(id))) {
+    if (const auto hotspot =
+            readResource(QStringLiteral("%1/cursor/%2.hotspot").arg(root_).arg(id))) {
         const QList<QByteArray> parts = hotspot->simplified().split(' ');
         if (parts.size() == 2) {
             hotX = parts[0].toInt();

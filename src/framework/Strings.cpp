@@ -32,7 +32,8 @@ double Val(const QString& text)
 {
     const QString trimmed = text.trimmed();
     qsizetype end = 0;
-    if (end < trimmed.size() && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
+    if (end < trimmed.size() &&
+        (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
         ++end;
     bool seenDot = false;
     while (end < trimmed.size() &&
@@ -46,7 +47,10 @@ double Val(const QString& text)
     return ok ? value : 0.0;
 }
 
-QString Left(const QString& text, qsizetype count) { return text.left(std::max<qsizetype>(0, count)); }
+QString Left(const QString& text, qsizetype count)
+{
+    return text.left(std::max<qsizetype>(0, count));
+}
 QString Right(const QString& text, qsizetype count)
 {
     return text.right(std::max<qsizetype>(0, count));
@@ -55,9 +59,6 @@ qsizetype Len(const QString& text) { return text.size(); }
 QString Chr(int code) { return QString(QChar(code)); }
 QStringList Split(const QString& text, const QString& separator) { return text.split(separator); }
 QString Join(const QStringList& parts, const QString& separator) { return parts.join(separator); }
-bool sameText(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 } // namespace fw

@@ -2,10 +2,7 @@
 
 namespace tibbly {
 
-QString FileType::dialogFilter() const
-{
-    return QStringLiteral("%1 (*%2)").arg(Name, Extensions);
-}
+QString FileType::dialogFilter() const { return QStringLiteral("%1 (*%2)").arg(Name, Extensions); }
 
 namespace FileTypes1 {
 

@@ -15,7 +15,7 @@ std::unique_ptr<fw::MenuItem> newMenu(const char* name, const char* caption)
 }
 
 void addItem(fw::MenuBar& bar, const char* menuName, const char* name, const QString& caption,
-          const char* shortcut = "", Kind kind = Kind::Item)
+             const char* shortcut = "", Kind kind = Kind::Item)
 {
     bar.Child(QString::fromLatin1(menuName))
         ->Append(std::make_unique<fw::MenuItem>(QString::fromLatin1(name), caption,

@@ -21,7 +21,8 @@ using PictureAccessor = fw::Picture* (*)();
 using SoundAccessor = fw::Sound* (*)();
 using TextAccessor = const QString& (*)();
 
-const std::map<std::string, PictureAccessor>& pictures() {
+const std::map<std::string, PictureAccessor>& pictures()
+{
     static const std::map<std::string, PictureAccessor> accessors = {
         {"amazeBox2", amazeBox2},
         {"badee", badee},
@@ -65,7 +66,8 @@ const std::map<std::string, PictureAccessor>& pictures() {
     return accessors;
 }
 
-const std::map<std::string, SoundAccessor>& sounds() {
+const std::map<std::string, SoundAccessor>& sounds()
+{
     static const std::map<std::string, SoundAccessor> accessors = {
         {"Badee1", Badee1}, {"Bonus", Bonus}, {"border", border},     {"bump2", bump2},
         {"Bye", Bye},       {"found", found}, {"Gotcha", Gotcha},     {"Intro", Intro},
@@ -74,7 +76,8 @@ const std::map<std::string, SoundAccessor>& sounds() {
     return accessors;
 }
 
-const std::map<std::string, TextAccessor>& texts() {
+const std::map<std::string, TextAccessor>& texts()
+{
     static const std::map<std::string, TextAccessor> accessors = {
         {"help_Amaze", help_Amaze},
         {"help_Capture1", help_Capture1},
@@ -86,7 +89,8 @@ const std::map<std::string, TextAccessor>& texts() {
 
 // The asset's object as its accessor returns it, for identity comparisons;
 // nullptr for a name the test does not know.
-const void* fetch(const AssetEntry& entry) {
+const void* fetch(const AssetEntry& entry)
+{
     const std::string name = entry.name;
     switch (entry.kind) {
     case AssetKind::Picture:
@@ -103,7 +107,8 @@ const void* fetch(const AssetEntry& entry) {
 
 } // namespace
 
-TEST(AssetRegistry, EveryAssetLoadsAndASecondCallReturnsTheIdenticalObject) {
+TEST(AssetRegistry, EveryAssetLoadsAndASecondCallReturnsTheIdenticalObject)
+{
     for (const AssetEntry& entry : assetTable()) {
         SCOPED_TRACE(entry.name);
         const void* first = fetch(entry);
@@ -112,7 +117,8 @@ TEST(AssetRegistry, EveryAssetLoadsAndASecondCallReturnsTheIdenticalObject) {
     }
 }
 
-TEST(AssetRegistry, EachAccessorFetchesTheResourceItsTableEntryNames) {
+TEST(AssetRegistry, EachAccessorFetchesTheResourceItsTableEntryNames)
+{
     const fw::ResourceStore store;
     for (const AssetEntry& entry : assetTable()) {
         SCOPED_TRACE(entry.name);
@@ -149,7 +155,8 @@ TEST(AssetRegistry, EachAccessorFetchesTheResourceItsTableEntryNames) {
     }
 }
 
-TEST(AssetRegistry, PicturesAreNotEmpty) {
+TEST(AssetRegistry, PicturesAreNotEmpty)
+{
     for (const auto& [name, accessor] : pictures()) {
         SCOPED_TRACE(name);
         ASSERT_NE(accessor(), nullptr);
@@ -157,7 +164,8 @@ TEST(AssetRegistry, PicturesAreNotEmpty) {
     }
 }
 
-TEST(AssetRegistry, PicturesHaveTheSizesTheWindowsAreLaidOutFor) {
+TEST(AssetRegistry, PicturesHaveTheSizesTheWindowsAreLaidOutFor)
+{
     struct Case {
         const char* name;
         QSize size;
@@ -209,7 +217,8 @@ TEST(AssetRegistry, PicturesHaveTheSizesTheWindowsAreLaidOutFor) {
     }
 }
 
-TEST(AssetRegistry, CheckBoxMaskCoversBothCheckBoxPictures) {
+TEST(AssetRegistry, CheckBoxMaskCoversBothCheckBoxPictures)
+{
     ASSERT_NE(CkBoxMask(), nullptr);
     ASSERT_NE(boxWithCheck(), nullptr);
     ASSERT_NE(blueCheckBox(), nullptr);
@@ -217,7 +226,8 @@ TEST(AssetRegistry, CheckBoxMaskCoversBothCheckBoxPictures) {
     EXPECT_EQ(blueCheckBox()->size(), CkBoxMask()->size());
 }
 
-TEST(AssetRegistry, EachHelpTextIsItsOwnPage) {
+TEST(AssetRegistry, EachHelpTextIsItsOwnPage)
+{
     const struct {
         const char* name;
         const char* opening;
@@ -235,14 +245,16 @@ TEST(AssetRegistry, EachHelpTextIsItsOwnPage) {
     }
 }
 
-TEST(AssetRegistry, FingerCursorIsAPictureCursor) {
+TEST(AssetRegistry, FingerCursorIsAPictureCursor)
+{
     const fw::MouseCursor* finger = FingerCurs();
     ASSERT_NE(finger, nullptr);
     EXPECT_EQ(finger->shape(), Qt::BitmapCursor);
     EXPECT_FALSE(finger->pixmap().isNull());
 }
 
-TEST(AssetRegistry, OneIdInFourKindsNamesFourDifferentResources) {
+TEST(AssetRegistry, OneIdInFourKindsNamesFourDifferentResources)
+{
     int sharing = 0;
     for (const AssetEntry& entry : assetTable())
         if (entry.id == 168)

@@ -14,7 +14,8 @@ using namespace tibbly;
 // The slots must be empty in a process where the application has not opened;
 // earlier tests in this program may already have filled them, so the check
 // runs in a fresh copy of the program.
-TEST(ClickPicturesDeathTest, SlotsAreEmptyBeforeSetPicts) {
+TEST(ClickPicturesDeathTest, SlotsAreEmptyBeforeSetPicts)
+{
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
@@ -25,7 +26,8 @@ TEST(ClickPicturesDeathTest, SlotsAreEmptyBeforeSetPicts) {
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(ClickPictures, SetPictsFillsTheSlotsWithTheRegistrysOwnObjects) {
+TEST(ClickPictures, SetPictsFillsTheSlotsWithTheRegistrysOwnObjects)
+{
     holdClickPicts::setPicts();
     fw::Picture* const expected[] = {xbox1(), xbox2(), xbox3(), xbox4(), xbox5(),
                                      xbox6(), xbox7(), xbox8(), xbox9(), newbox10()};
@@ -36,7 +38,8 @@ TEST(ClickPictures, SetPictsFillsTheSlotsWithTheRegistrysOwnObjects) {
     }
 }
 
-TEST(ClickPictures, TheTenMarksAndTheUntouchedBoxAllLookDifferent) {
+TEST(ClickPictures, TheTenMarksAndTheUntouchedBoxAllLookDifferent)
+{
     holdClickPicts::setPicts();
     std::vector<QImage> looks;
     for (const fw::Picture* mark : holdClickPicts::clickPict)

@@ -8,7 +8,8 @@ using namespace tibbly;
 // The games wait on some sounds (the intro before a round, the fanfare at the
 // end) and play others on every step, so each sound's length is part of the
 // game's timing.
-TEST(GameSounds, EachSoundLastsAsLongAsTheGameAllowsForIt) {
+TEST(GameSounds, EachSoundLastsAsLongAsTheGameAllowsForIt)
+{
     struct Case {
         const char* name;
         fw::Sound* (*sound)();

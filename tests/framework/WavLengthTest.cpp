@@ -7,19 +7,22 @@
 
 namespace {
 
-QByteArray le32(quint32 value) {
+QByteArray le32(quint32 value)
+{
     QByteArray bytes(4, '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
-QByteArray le16(quint16 value) {
+QByteArray le16(quint16 value)
+{
     QByteArray bytes(2, '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
-QByteArray chunk(const char* id, const QByteArray& body, quint32 declaredSize) {
+QByteArray chunk(const char* id, const QByteArray& body, quint32 declaredSize)
+{
     QByteArray bytes(id, 4);
     bytes += le32(declaredSize);
     bytes += body;
@@ -28,16 +31,19 @@ QByteArray chunk(const char* id, const QByteArray& body, quint32 declaredSize) {
     return bytes;
 }
 
-QByteArray chunk(const char* id, const QByteArray& body) {
+QByteArray chunk(const char* id, const QByteArray& body)
+{
     return chunk(id, body, static_cast<quint32>(body.size()));
 }
 
 // A format chunk of mono 16-bit sound at 8000 frames a second: 16000 bytes a second.
-QByteArray format(quint16 tag = 1) {
+QByteArray format(quint16 tag = 1)
+{
     return chunk("fmt ", le16(tag) + le16(1) + le32(8000) + le32(16000) + le16(2) + le16(16));
 }
 
-QByteArray riff(const QByteArray& chunks) {
+QByteArray riff(const QByteArray& chunks)
+{
     return "RIFF" + le32(static_cast<quint32>(4 + chunks.size())) + "WAVE" + chunks;
 }
 
@@ -46,16 +52,19 @@ const QByteArray kHalfSecond(8000, '\0');
 
 } // namespace
 
-TEST(WavLength, ReadsTheLengthOfAWellFormedFile) {
+TEST(WavLength, ReadsTheLengthOfAWellFormedFile)
+{
     EXPECT_EQ(fw::wavLengthMs(riff(format() + chunk("data", kHalfSecond))), 500);
 }
 
-TEST(WavLength, SkipsChunksItDoesNotKnowIncludingOddSizedOnes) {
+TEST(WavLength, SkipsChunksItDoesNotKnowIncludingOddSizedOnes)
+{
     const QByteArray list = chunk("LIST", QByteArray(5, 'x'));
     EXPECT_EQ(fw::wavLengthMs(riff(list + format() + list + chunk("data", kHalfSecond))), 500);
 }
 
-TEST(WavLength, DamagedFilesGiveNoLength) {
+TEST(WavLength, DamagedFilesGiveNoLength)
+{
     const struct {
         const char* what;
         QByteArray data;
@@ -84,7 +93,8 @@ TEST(WavLength, DamagedFilesGiveNoLength) {
     }
 }
 
-TEST(WavLength, ATruncatedDataChunkGivesTheLengthThatIsThere) {
+TEST(WavLength, ATruncatedDataChunkGivesTheLengthThatIsThere)
+{
     // The data chunk claims a whole second but holds only half of it.
     EXPECT_EQ(fw::wavLengthMs(riff(format() + chunk("data", kHalfSecond, 16000))), 500);
     // A data chunk whose size field says more than any file could hold.
@@ -92,7 +102,8 @@ TEST(WavLength, ATruncatedDataChunkGivesTheLengthThatIsThere) {
     EXPECT_EQ(fw::wavLengthMs(riff(format() + chunk("data", QByteArray(), 16000))), 0);
 }
 
-TEST(WavLength, AChunkSizeNearTheTopOfTheRangeEndsTheSearch) {
+TEST(WavLength, AChunkSizeNearTheTopOfTheRangeEndsTheSearch)
+{
     // A chunk size that wraps the position round to itself once looped for ever.
     for (const quint32 size : {0xFFFFFFF6u, 0xFFFFFFF7u, 0xFFFFFFF8u, 0xFFFFFFF9u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(size);
@@ -102,7 +113,8 @@ TEST(WavLength, AChunkSizeNearTheTopOfTheRangeEndsTheSearch) {
     }
 }
 
-TEST(WavLength, ASoundFromAFileThatIsNotAWavIsSilentAndHasNoLength) {
+TEST(WavLength, ASoundFromAFileThatIsNotAWavIsSilentAndHasNoLength)
+{
     const fw::Sound sound(QStringLiteral(":/store/TEXT/171.txt"));
     EXPECT_EQ(sound.lengthMs(), 0);
     EXPECT_FALSE(sound.IsPlaying());

@@ -46,9 +46,9 @@ public:
                                    std::to_string(hi) + "): the script has run out");
         const Draw next = script_.front();
         if (next.lo != lo || next.hi != hi)
-            throw std::logic_error("draw InRange(" + std::to_string(lo) + ", " + std::to_string(hi) +
-                                   ") where the script expects InRange(" + std::to_string(next.lo) +
-                                   ", " + std::to_string(next.hi) + ")");
+            throw std::logic_error("draw InRange(" + std::to_string(lo) + ", " +
+                                   std::to_string(hi) + ") where the script expects InRange(" +
+                                   std::to_string(next.lo) + ", " + std::to_string(next.hi) + ")");
         script_.pop_front();
         return next.value;
     }

@@ -27,8 +27,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPoint>
 #include <QPen>
+#include <QPoint>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -47,10 +47,10 @@ namespace {
 // ---------------------------------------------------------------------------
 // Capture of Qt's own messages while a file is loaded and rendered.
 
-QStringList *gCaptured = nullptr;
+QStringList* gCaptured = nullptr;
 QtMessageHandler gPreviousHandler = nullptr;
 
-void captureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void captureHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (gCaptured != nullptr && type != QtDebugMsg && type != QtInfoMsg) {
         gCaptured->append(message);
@@ -60,38 +60,34 @@ void captureHandler(QtMsgType type, const QMessageLogContext &context, const QSt
         gPreviousHandler(type, context, message);
 }
 
-class MessageCapture
-{
+class MessageCapture {
 public:
-    explicit MessageCapture(QStringList &into) { gCaptured = &into; }
+    explicit MessageCapture(QStringList& into) { gCaptured = &into; }
     ~MessageCapture() { gCaptured = nullptr; }
-    MessageCapture(const MessageCapture &) = delete;
-    MessageCapture &operator=(const MessageCapture &) = delete;
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
 };
 
 // ---------------------------------------------------------------------------
 // One rendered view of a picture.
 
-struct View
-{
+struct View {
     QString caption;
     QImage image; // drawn on the sheet pixel for pixel
 };
 
-struct Entry
-{
+struct Entry {
     QString name;
     QString path;
-    QSize size;             // logical size from the file
+    QSize size; // logical size from the file
     std::vector<View> views;
     QStringList problems;
 };
 
 // Markup the game's pictures stay away from, with the reason shown if found.
-struct Forbidden
-{
-    const char *needle;
-    const char *reason;
+struct Forbidden {
+    const char* needle;
+    const char* reason;
 };
 
 constexpr Forbidden kForbidden[] = {
@@ -108,7 +104,7 @@ constexpr Forbidden kForbidden[] = {
     {"@import", "imports external CSS"},
 };
 
-QImage renderAt(QSvgRenderer &renderer, QSize logical, qreal dpr)
+QImage renderAt(QSvgRenderer& renderer, QSize logical, qreal dpr)
 {
     QImage image(QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)),
                  QImage::Format_ARGB32_Premultiplied);
@@ -126,7 +122,7 @@ QImage renderAt(QSvgRenderer &renderer, QSize logical, qreal dpr)
 // Counts the pixels a picture paints beyond its own bounds: the painter does
 // not clip to the viewBox, so such strokes would spill over neighbouring
 // controls in the game.
-int pixelsOutside(QSvgRenderer &renderer, QSize size)
+int pixelsOutside(QSvgRenderer& renderer, QSize size)
 {
     constexpr int pad = 16;
     const QRectF ownArea = renderer.viewBoxF();
@@ -142,7 +138,7 @@ int pixelsOutside(QSvgRenderer &renderer, QSize size)
     const QRect inside(QPoint(pad, pad), size);
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             if (qAlpha(line[x]) > 24 && !inside.contains(x, y))
                 ++count;
@@ -152,7 +148,7 @@ int pixelsOutside(QSvgRenderer &renderer, QSize size)
 }
 
 // Nearest-neighbour enlargement with the hot spot outlined.
-QImage hotSpotView(const QImage &oneX, QPoint hotSpot, int zoom)
+QImage hotSpotView(const QImage& oneX, QPoint hotSpot, int zoom)
 {
     QImage big = oneX.scaled(oneX.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QPainter painter(&big);
@@ -165,7 +161,7 @@ QImage hotSpotView(const QImage &oneX, QPoint hotSpot, int zoom)
     return big;
 }
 
-Entry loadEntry(const QString &path, const QString &name, bool isCursor)
+Entry loadEntry(const QString& path, const QString& name, bool isCursor)
 {
     Entry entry;
     entry.name = name;
@@ -179,7 +175,7 @@ Entry loadEntry(const QString &path, const QString &name, bool isCursor)
     const QByteArray data = file.readAll();
     file.close();
 
-    for (const Forbidden &rule : kForbidden) {
+    for (const Forbidden& rule : kForbidden) {
         if (data.contains(rule.needle))
             entry.problems << QString::fromLatin1(rule.reason);
     }
@@ -194,7 +190,8 @@ Entry loadEntry(const QString &path, const QString &name, bool isCursor)
             entry.size = renderer.defaultSize();
             const QRectF box = renderer.viewBoxF();
             if (box.topLeft() != QPointF(0, 0) || box.size() != QSizeF(entry.size)) {
-                entry.problems << QStringLiteral("viewBox %1 %2 %3 %4 does not match its size %5x%6")
+                entry.problems << QStringLiteral(
+                                      "viewBox %1 %2 %3 %4 does not match its size %5x%6")
                                       .arg(box.x())
                                       .arg(box.y())
                                       .arg(box.width())
@@ -204,7 +201,8 @@ Entry loadEntry(const QString &path, const QString &name, bool isCursor)
             }
             const int spilled = pixelsOutside(renderer, entry.size);
             if (spilled > 0)
-                entry.problems << QStringLiteral("paints %1 pixel(s) outside its own area").arg(spilled);
+                entry.problems
+                    << QStringLiteral("paints %1 pixel(s) outside its own area").arg(spilled);
             const QImage oneX = renderAt(renderer, entry.size, 1.0);
             entry.views.push_back({QStringLiteral("1x"), oneX});
             entry.views.push_back({QStringLiteral("2x"), renderAt(renderer, entry.size, 2.0)});
@@ -219,10 +217,11 @@ Entry loadEntry(const QString &path, const QString &name, bool isCursor)
                 entry.views.push_back({QStringLiteral("16 px"), half});
             }
             if (isCursor)
-                entry.views.push_back({QStringLiteral("hot spot (12,1)"), hotSpotView(oneX, QPoint(12, 1), 6)});
+                entry.views.push_back(
+                    {QStringLiteral("hot spot (12,1)"), hotSpotView(oneX, QPoint(12, 1), 6)});
         }
     }
-    for (const QString &message : messages)
+    for (const QString& message : messages)
         entry.problems << QStringLiteral("Qt: ") + message;
     return entry;
 }
@@ -236,7 +235,7 @@ constexpr int kCellPadding = 8;
 constexpr int kMaxRowWidth = 1800;
 constexpr int kChequer = 8;
 
-void drawChequer(QPainter &painter, const QRect &area)
+void drawChequer(QPainter& painter, const QRect& area)
 {
     painter.save();
     painter.setClipRect(area);
@@ -250,29 +249,30 @@ void drawChequer(QPainter &painter, const QRect &area)
     painter.restore();
 }
 
-struct Fonts
-{
+struct Fonts {
     QFont title;
     QFont name;
     QFont caption;
     QFont problem;
 };
 
-struct Placed
-{
-    const Entry *entry;
+struct Placed {
+    const Entry* entry;
     QRect rect;
 };
 
-QSize cellSize(const Entry &entry, const Fonts &fonts)
+QSize cellSize(const Entry& entry, const Fonts& fonts)
 {
     const QFontMetrics nameMetrics(fonts.name);
     const QFontMetrics captionMetrics(fonts.caption);
-    const QString label = QStringLiteral("%1  %2\u00d7%3").arg(entry.name).arg(entry.size.width()).arg(entry.size.height());
+    const QString label = QStringLiteral("%1  %2\u00d7%3")
+                              .arg(entry.name)
+                              .arg(entry.size.width())
+                              .arg(entry.size.height());
     int width = nameMetrics.horizontalAdvance(label);
     int viewsWidth = 0;
     int viewsHeight = 0;
-    for (const View &view : entry.views) {
+    for (const View& view : entry.views) {
         const int w = std::max(view.image.width(), captionMetrics.horizontalAdvance(view.caption));
         viewsWidth += w + (viewsWidth > 0 ? kGap : 0);
         viewsHeight = std::max(viewsHeight, view.image.height());
@@ -284,7 +284,7 @@ QSize cellSize(const Entry &entry, const Fonts &fonts)
     return QSize(width + 2 * kCellPadding, height + 2 * kCellPadding);
 }
 
-void drawCell(QPainter &painter, const Entry &entry, const QRect &rect, const Fonts &fonts)
+void drawCell(QPainter& painter, const Entry& entry, const QRect& rect, const Fonts& fonts)
 {
     const bool bad = !entry.problems.isEmpty();
     painter.setPen(QPen(bad ? QColor(210, 0, 0) : QColor(190, 190, 200), bad ? 2 : 1));
@@ -300,16 +300,17 @@ void drawCell(QPainter &painter, const Entry &entry, const QRect &rect, const Fo
     painter.setPen(QColor(20, 20, 40));
     painter.drawText(x, y + nameMetrics.ascent(), entry.name);
     painter.setPen(QColor(110, 110, 130));
-    painter.drawText(x + nameMetrics.horizontalAdvance(entry.name + QStringLiteral("  ")), y + nameMetrics.ascent(),
+    painter.drawText(x + nameMetrics.horizontalAdvance(entry.name + QStringLiteral("  ")),
+                     y + nameMetrics.ascent(),
                      QStringLiteral("%1\u00d7%2").arg(entry.size.width()).arg(entry.size.height()));
     y += nameMetrics.height() + 4;
 
     int viewsHeight = 0;
-    for (const View &view : entry.views)
+    for (const View& view : entry.views)
         viewsHeight = std::max(viewsHeight, view.image.height());
 
     painter.setFont(fonts.caption);
-    for (const View &view : entry.views) {
+    for (const View& view : entry.views) {
         const QRect area(QPoint(x, y), view.image.size());
         drawChequer(painter, area);
         painter.drawImage(area.topLeft(), view.image);
@@ -327,7 +328,7 @@ void drawCell(QPainter &painter, const Entry &entry, const QRect &rect, const Fo
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // No window is ever shown; fall back to the offscreen platform if none is set.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -350,11 +351,12 @@ int main(int argc, char *argv[])
     }
 
     std::vector<Entry> entries;
-    const QFileInfoList files =
-        picturesDir.entryInfoList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &info : files)
+    const QFileInfoList files = picturesDir.entryInfoList({QStringLiteral("*.svg")}, QDir::Files,
+                                                          QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : files)
         entries.push_back(loadEntry(info.filePath(), info.completeBaseName(), false));
-    entries.push_back(loadEntry(cursorPath, QStringLiteral("cursor: ") + QFileInfo(cursorPath).completeBaseName(), true));
+    entries.push_back(loadEntry(
+        cursorPath, QStringLiteral("cursor: ") + QFileInfo(cursorPath).completeBaseName(), true));
 
     Fonts fonts;
     fonts.title = QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold);
@@ -369,7 +371,7 @@ int main(int argc, char *argv[])
     int y = kMargin + titleMetrics.height() + kGap;
     int rowHeight = 0;
     int sheetWidth = 0;
-    for (const Entry &entry : entries) {
+    for (const Entry& entry : entries) {
         const QSize size = cellSize(entry, fonts);
         if (x > kMargin && x + size.width() > kMaxRowWidth) {
             x = kMargin;
@@ -384,17 +386,19 @@ int main(int argc, char *argv[])
     y += rowHeight + kGap;
 
     QStringList problemLines;
-    for (const Entry &entry : entries) {
-        for (const QString &problem : entry.problems)
+    for (const Entry& entry : entries) {
+        for (const QString& problem : entry.problems)
             problemLines << QStringLiteral("%1: %2").arg(entry.name, problem);
     }
     const QFontMetrics problemMetrics(fonts.problem);
     const int footerHeight =
-        problemMetrics.height() * (problemLines.isEmpty() ? 1 : int(problemLines.size()) + 1) + kGap;
-    for (const QString &line : problemLines)
+        problemMetrics.height() * (problemLines.isEmpty() ? 1 : int(problemLines.size()) + 1) +
+        kGap;
+    for (const QString& line : problemLines)
         sheetWidth = std::max(sheetWidth, problemMetrics.horizontalAdvance(line) + 2 * kMargin);
 
-    QImage sheet(QSize(sheetWidth, y + footerHeight + kMargin), QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(QSize(sheetWidth, y + footerHeight + kMargin),
+                 QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(236, 238, 244));
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -402,11 +406,12 @@ int main(int argc, char *argv[])
 
     painter.setFont(fonts.title);
     painter.setPen(QColor(30, 30, 60));
-    painter.drawText(kMargin, kMargin + titleMetrics.ascent(),
-                     QStringLiteral("Tibbly artwork \u2014 %1 pictures and the cursor, at 1x and 2x")
-                         .arg(entries.size() - 1));
+    painter.drawText(
+        kMargin, kMargin + titleMetrics.ascent(),
+        QStringLiteral("Tibbly artwork \u2014 %1 pictures and the cursor, at 1x and 2x")
+            .arg(entries.size() - 1));
 
-    for (const Placed &cell : placed)
+    for (const Placed& cell : placed)
         drawCell(painter, *cell.entry, cell.rect, fonts);
 
     painter.setFont(fonts.problem);
@@ -417,14 +422,14 @@ int main(int argc, char *argv[])
     } else {
         painter.setPen(QColor(200, 0, 0));
         painter.drawText(kMargin, lineY, QStringLiteral("Problems:"));
-        for (const QString &line : problemLines) {
+        for (const QString& line : problemLines) {
             lineY += problemMetrics.height();
             painter.drawText(kMargin, lineY, line);
         }
     }
     painter.end();
 
-    for (const QString &line : problemLines)
+    for (const QString& line : problemLines)
         err << line << "\n";
     err.flush();
 
@@ -434,6 +439,6 @@ int main(int argc, char *argv[])
     }
     std::printf("%s: %d files, %d with problems\n", qPrintable(outPath), int(entries.size()),
                 int(std::count_if(entries.begin(), entries.end(),
-                                  [](const Entry &e) { return !e.problems.isEmpty(); })));
+                                  [](const Entry& e) { return !e.problems.isEmpty(); })));
     return problemLines.isEmpty() ? 0 : 2;
 }

@@ -11,19 +11,22 @@ namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
-double smoothstep(double x) {
+double smoothstep(double x)
+{
     x = std::clamp(x, 0.0, 1.0);
     return x * x * (3.0 - 2.0 * x);
 }
 
-Vowel mix(const Vowel& a, const Vowel& b, double x) {
+Vowel mix(const Vowel& a, const Vowel& b, double x)
+{
     return {a.f1 + (b.f1 - a.f1) * x, a.f2 + (b.f2 - a.f2) * x, a.f3 + (b.f3 - a.f3) * x};
 }
 
 // Relative level of a partial at `hz` under the formant peaks of `v`: three
 // resonance bumps over a small floor, so the vowel colours the tone without
 // silencing the harmonics between the peaks.
-double formantWeight(const Vowel& v, double hz) {
+double formantWeight(const Vowel& v, double hz)
+{
     auto bump = [hz](double centre, double width, double height) {
         const double x = (hz - centre) / width;
         return height / (1.0 + x * x);
@@ -33,28 +36,27 @@ double formantWeight(const Vowel& v, double hz) {
 
 } // namespace
 
-std::size_t toFrames(double seconds) {
+std::size_t toFrames(double seconds)
+{
     return seconds <= 0.0 ? 0 : static_cast<std::size_t>(std::lround(seconds * kSampleRate));
 }
 
-double toSeconds(std::size_t frames) {
-    return static_cast<double>(frames) / kSampleRate;
-}
+double toSeconds(std::size_t frames) { return static_cast<double>(frames) / kSampleRate; }
 
-double noteHz(double midiNote) {
-    return 440.0 * std::exp2((midiNote - 69.0) / 12.0);
-}
+double noteHz(double midiNote) { return 440.0 * std::exp2((midiNote - 69.0) / 12.0); }
 
 Noise::Noise(std::uint32_t seed) : state_(seed != 0 ? seed : 0x9E3779B9u) {}
 
-double Noise::next() {
+double Noise::next()
+{
     state_ ^= state_ << 13;
     state_ ^= state_ >> 17;
     state_ ^= state_ << 5;
     return static_cast<double>(state_) / 2147483648.0 - 1.0;
 }
 
-Envelope adsr(double attack, double decay, double sustain, double release) {
+Envelope adsr(double attack, double decay, double sustain, double release)
+{
     return [=](double t, double len) {
         double level = sustain;
         if (t < attack) {
@@ -70,7 +72,8 @@ Envelope adsr(double attack, double decay, double sustain, double release) {
     };
 }
 
-Envelope percussive(double attack, double timeConstant) {
+Envelope percussive(double attack, double timeConstant)
+{
     return [=](double t, double /*len*/) {
         if (t < attack) {
             return t / attack;
@@ -79,11 +82,13 @@ Envelope percussive(double attack, double timeConstant) {
     };
 }
 
-Pitch steady(double hz) {
+Pitch steady(double hz)
+{
     return [hz](double) { return hz; };
 }
 
-Pitch glide(double fromHz, double toHz, double time) {
+Pitch glide(double fromHz, double toHz, double time)
+{
     return [=](double t) {
         if (time <= 0.0 || t >= time) {
             return toHz;
@@ -92,14 +97,16 @@ Pitch glide(double fromHz, double toHz, double time) {
     };
 }
 
-Pitch withVibrato(Pitch base, double rateHz, double depthCents, double delay) {
+Pitch withVibrato(Pitch base, double rateHz, double depthCents, double delay)
+{
     return [base = std::move(base), rateHz, depthCents, delay](double t) {
         const double depth = delay > 0.0 ? depthCents * smoothstep(t / delay) : depthCents;
         return base(t) * std::exp2(depth * std::sin(kTwoPi * rateHz * t) / 1200.0);
     };
 }
 
-Timbre harmonics(int count, double tilt, bool oddOnly) {
+Timbre harmonics(int count, double tilt, bool oddOnly)
+{
     Timbre timbre;
     for (int k = 1; k <= count; k += oddOnly ? 2 : 1) {
         timbre.push_back({static_cast<double>(k), 1.0 / std::pow(k, tilt), 0.0});
@@ -107,7 +114,8 @@ Timbre harmonics(int count, double tilt, bool oddOnly) {
     return timbre;
 }
 
-void addTone(Samples& out, double start, double length, const Tone& tone) {
+void addTone(Samples& out, double start, double length, const Tone& tone)
+{
     const std::size_t first = toFrames(start);
     const std::size_t count = toFrames(length);
     if (out.size() < first + count) {
@@ -165,7 +173,8 @@ void addTone(Samples& out, double start, double length, const Tone& tone) {
 }
 
 void addNoise(Samples& out, double start, double length, Noise& noise, double cutoffHz,
-              const Envelope& envelope, double gain) {
+              const Envelope& envelope, double gain)
+{
     const std::size_t first = toFrames(start);
     const std::size_t count = toFrames(length);
     if (out.size() < first + count) {
@@ -181,7 +190,8 @@ void addNoise(Samples& out, double start, double length, Noise& noise, double cu
     }
 }
 
-Level measure(const Samples& samples) {
+Level measure(const Samples& samples)
+{
     Level level;
     if (samples.empty()) {
         return level;
@@ -208,15 +218,12 @@ Level measure(const Samples& samples) {
     return level;
 }
 
-double dbToGain(double db) {
-    return std::pow(10.0, db / 20.0);
-}
+double dbToGain(double db) { return std::pow(10.0, db / 20.0); }
 
-double gainToDb(double gain) {
-    return 20.0 * std::log10(gain);
-}
+double gainToDb(double gain) { return 20.0 * std::log10(gain); }
 
-Samples master(Samples samples, const MasterSettings& settings) {
+Samples master(Samples samples, const MasterSettings& settings)
+{
     if (samples.empty()) {
         return samples;
     }

@@ -26,12 +26,12 @@ using Samples = std::vector<double>;
 // Deterministic white noise (xorshift32): the same seed always gives the same
 // sounds, so every build writes byte-identical files.
 class Noise {
-  public:
+public:
     explicit Noise(std::uint32_t seed);
     // Uniform in [-1, 1).
     double next();
 
-  private:
+private:
     std::uint32_t state_;
 };
 

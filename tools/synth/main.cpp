@@ -27,11 +27,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path fileFor(const fs::path& dir, const synth::SoundRecipe& recipe) {
+fs::path fileFor(const fs::path& dir, const synth::SoundRecipe& recipe)
+{
     return dir / (std::string(recipe.name) + ".wav");
 }
 
-int writeAll(const fs::path& dir) {
+int writeAll(const fs::path& dir)
+{
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec) {
@@ -50,7 +52,8 @@ int writeAll(const fs::path& dir) {
 }
 
 // Problems of one decoded file, as text; empty when it passes.
-std::string problemsOf(const synth::SoundRecipe& recipe, const synth::WavData& wav) {
+std::string problemsOf(const synth::SoundRecipe& recipe, const synth::WavData& wav)
+{
     std::string problems;
     auto complain = [&problems](const std::string& what) {
         problems += problems.empty() ? what : "; " + what;
@@ -90,7 +93,8 @@ std::string problemsOf(const synth::SoundRecipe& recipe, const synth::WavData& w
     return problems;
 }
 
-int checkAll(const fs::path& dir) {
+int checkAll(const fs::path& dir)
+{
     int failures = 0;
     std::printf("%-10s %8s %9s %12s %9s\n", "sound", "seconds", "peak dB", "loudest dB", "DC");
     for (const synth::SoundRecipe& recipe : synth::soundRecipes()) {
@@ -117,7 +121,8 @@ int checkAll(const fs::path& dir) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc == 2 && std::string_view(argv[1]) != "--check") {
         return writeAll(argv[1]);
     }

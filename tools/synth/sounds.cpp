@@ -21,7 +21,8 @@ constexpr Vowel kEe{300, 2250, 3000};
 constexpr Vowel kOo{350, 700, 2400};
 constexpr Vowel kNy{280, 2100, 2900}; // the "ny" before a nasal "ah"
 
-Tone makeTone(Pitch pitch, Timbre timbre, Envelope envelope) {
+Tone makeTone(Pitch pitch, Timbre timbre, Envelope envelope)
+{
     Tone tone;
     tone.pitch = std::move(pitch);
     tone.timbre = std::move(timbre);
@@ -29,7 +30,8 @@ Tone makeTone(Pitch pitch, Timbre timbre, Envelope envelope) {
     return tone;
 }
 
-Samples fit(Samples samples, double seconds) {
+Samples fit(Samples samples, double seconds)
+{
     samples.resize(toFrames(seconds), 0.0);
     return samples;
 }
@@ -37,21 +39,24 @@ Samples fit(Samples samples, double seconds) {
 // ---- Instruments --------------------------------------------------------
 
 // A struck bar, like a music box or a small marimba: the upper partials die first.
-Tone pluck(double hz) {
+Tone pluck(double hz)
+{
     return makeTone(steady(hz),
                     {{1, 1.0, 0.3}, {2, 0.35, 0.12}, {3, 0.12, 0.06}, {4.2, 0.08, 0.04}},
                     adsr(0.003, 0.0, 1.0, 0.03));
 }
 
 // A round, soft bass close to a triangle wave.
-Tone softBass(double hz) {
+Tone softBass(double hz)
+{
     Timbre timbre = harmonics(7, 2.0, true);
     timbre.front().timeConstant = 0.8;
     return makeTone(steady(hz), timbre, adsr(0.01, 0.12, 0.6, 0.05));
 }
 
 // A small bright bell; `ring` sets how long it sounds.
-Tone bell(double hz, double ring) {
+Tone bell(double hz, double ring)
+{
     return makeTone(steady(hz),
                     {{1, 1.0, ring},
                      {2, 0.45, ring * 0.6},
@@ -63,13 +68,15 @@ Tone bell(double hz, double ring) {
 }
 
 // A gentle chime: mostly the fundamental, for quiet signals.
-Tone softChime(double hz) {
+Tone softChime(double hz)
+{
     return makeTone(steady(hz), {{1, 1.0, 0.4}, {2, 0.22, 0.15}, {3, 0.06, 0.08}, {0.5, 0.08, 0.3}},
                     adsr(0.004, 0.0, 1.0, 0.03));
 }
 
 // A brass section voice; the vibrato comes in as the note is held.
-Tone brass(double hz, double attack, double release) {
+Tone brass(double hz, double attack, double release)
+{
     Tone tone = makeTone(withVibrato(steady(hz), 5.5, 9.0, 0.35), harmonics(12, 1.2),
                          adsr(attack, 0.12, 0.75, release));
     tone.rolloffHz = 2500.0;
@@ -77,13 +84,15 @@ Tone brass(double hz, double attack, double release) {
 }
 
 // A soft square lead, like an old game console.
-Tone chipLead(double hz) {
+Tone chipLead(double hz)
+{
     return makeTone(withVibrato(glide(hz * 0.97, hz, 0.03), 6.0, 12.0, 0.15),
                     harmonics(11, 1.4, true), adsr(0.006, 0.05, 0.8, 0.04));
 }
 
 // A singing voice (or a kazoo) that moves from one vowel to another.
-Tone voice(Pitch pitch, double tilt, Vowel from, Vowel to, double vowelTime, Envelope envelope) {
+Tone voice(Pitch pitch, double tilt, Vowel from, Vowel to, double vowelTime, Envelope envelope)
+{
     Tone tone = makeTone(std::move(pitch), harmonics(30, tilt), std::move(envelope));
     tone.vowelFrom = from;
     tone.vowelTo = to;
@@ -102,7 +111,8 @@ struct Note {
 // Plays the notes with one instrument; each note rings on for `ring` seconds
 // after its steps.
 void sequence(Samples& out, double stepSeconds, std::initializer_list<Note> notes,
-              Tone (*instrument)(double hz), double ring, double gain) {
+              Tone (*instrument)(double hz), double ring, double gain)
+{
     for (const Note& n : notes) {
         Tone tone = instrument(noteHz(n.midi));
         tone.gain = gain * n.velocity;
@@ -114,7 +124,8 @@ void sequence(Samples& out, double stepSeconds, std::initializer_list<Note> note
 
 // A tiny bubble: a sine that shoots up in pitch and dies within a few
 // hundredths of a second, with a soft click on top.
-Samples composePop() {
+Samples composePop()
+{
     Samples out;
     addTone(out, 0.0, 0.075,
             makeTone(glide(320, 1150, 0.03), {{1, 1.0, 0.0}, {2, 0.12, 0.01}},
@@ -125,7 +136,8 @@ Samples composePop() {
 }
 
 // A dull, low thud: a falling low sine with a muffled knock.
-Samples composeBorder() {
+Samples composeBorder()
+{
     Samples out;
     addTone(out, 0.0, 0.13,
             makeTone(glide(150, 62, 0.07), {{1, 1.0, 0.0}, {2, 0.35, 0.03}, {3, 0.12, 0.015}},
@@ -137,7 +149,8 @@ Samples composeBorder() {
 
 // A short hollow "bonk", higher and more tonal than the border thud, with a
 // wooden overtone.
-Samples composeBump() {
+Samples composeBump()
+{
     Samples out;
     addTone(out, 0.0, 0.12,
             makeTone(glide(560, 340, 0.045), {{1, 1.0, 0.0}, {3, 0.18, 0.02}, {2.76, 0.3, 0.012}},
@@ -149,7 +162,8 @@ Samples composeBump() {
 
 // A cheerful jingle in C major: an arpeggio up to high C, a run back down and
 // a final chord with a little bell on top.
-Samples composeIntro() {
+Samples composeIntro()
+{
     constexpr double step = 0.15;
     Samples out;
     sequence(out, step,
@@ -186,7 +200,8 @@ Samples composeIntro() {
 }
 
 // "Ta-daa!": a short G major chord, then a held C major chord of brass.
-Samples composeTaDa() {
+Samples composeTaDa()
+{
     Samples out;
     for (double midi : {note::G4, note::B4, note::D5}) {
         Tone ta = brass(noteHz(midi), 0.008, 0.04);
@@ -205,7 +220,8 @@ Samples composeTaDa() {
 }
 
 // A quick rising arpeggio of little bells, two octaves up to high E.
-Samples composeBonus() {
+Samples composeBonus()
+{
     constexpr double gap = 0.055;
     constexpr double total = 0.75;
     Samples out;
@@ -221,7 +237,8 @@ Samples composeBonus() {
 }
 
 // A bright bell struck once, with a softer fifth above right after it.
-Samples composeRing() {
+Samples composeRing()
+{
     Samples out;
     addTone(out, 0.0, 0.9, bell(noteHz(note::E6), 0.32));
     Tone fifth = bell(noteHz(note::B6), 0.25);
@@ -232,7 +249,8 @@ Samples composeRing() {
 
 // The playground taunt "nyah nyah nyah-nyah nyah" (sol mi la sol mi) on a
 // wobbly kazoo voice.
-Samples composeBadee() {
+Samples composeBadee()
+{
     struct Syllable {
         double at, length, midi;
     };
@@ -253,7 +271,8 @@ Samples composeBadee() {
 
 // "Wah, wah, wah, waaah": three falling steps and a long wobbling last note
 // on a muted trombone voice.
-Samples composeGotcha() {
+Samples composeGotcha()
+{
     Samples out;
     const double steps[] = {note::D4, note::Cs4, note::C4};
     double at = 0.0;
@@ -271,7 +290,8 @@ Samples composeGotcha() {
 
 // A happy "yay": two quick notes leading to a held fifth, with sparkles an
 // octave up.
-Samples composeFound() {
+Samples composeFound()
+{
     Samples out;
     sequence(out, 0.1, {{0, 1, note::C5}, {1, 1, note::E5}, {2, 5.5, note::G5}}, chipLead, 0.0,
              0.9);
@@ -280,7 +300,8 @@ Samples composeFound() {
 }
 
 // A soft two-note chime, up a fourth: a quiet "ding-ding" between rounds.
-Samples composeRoundEnd() {
+Samples composeRoundEnd()
+{
     Samples out;
     addTone(out, 0.0, 0.8, softChime(noteHz(note::G5)));
     addTone(out, 0.2, 0.6, softChime(noteHz(note::C6)));
@@ -288,7 +309,8 @@ Samples composeRoundEnd() {
 }
 
 // A friendly sung "bye-bye" (sol mi), the second one sinking a little.
-Samples composeBye() {
+Samples composeBye()
+{
     Samples out;
     const double first = noteHz(note::C5);
     const double second = noteHz(note::A4);
@@ -301,7 +323,8 @@ Samples composeBye() {
     return fit(out, 0.9);
 }
 
-MasterSettings fades(double in, double out) {
+MasterSettings fades(double in, double out)
+{
     MasterSettings settings;
     settings.fadeIn = in;
     settings.fadeOut = out;
@@ -310,7 +333,8 @@ MasterSettings fades(double in, double out) {
 
 } // namespace
 
-const std::vector<SoundRecipe>& soundRecipes() {
+const std::vector<SoundRecipe>& soundRecipes()
+{
     static const std::vector<SoundRecipe> recipes = {
         {"Badee1", "the Badees show themselves", 0.3, 0.99, composeBadee, fades(0.003, 0.04)},
         {"Bonus", "a bonus box", 0.3, 0.99, composeBonus, fades(0.002, 0.08)},
@@ -329,7 +353,8 @@ const std::vector<SoundRecipe>& soundRecipes() {
     return recipes;
 }
 
-const SoundRecipe* findRecipe(std::string_view name) {
+const SoundRecipe* findRecipe(std::string_view name)
+{
     for (const SoundRecipe& recipe : soundRecipes()) {
         if (recipe.name == name) {
             return &recipe;
@@ -338,8 +363,6 @@ const SoundRecipe* findRecipe(std::string_view name) {
     return nullptr;
 }
 
-Samples render(const SoundRecipe& recipe) {
-    return master(recipe.compose(), recipe.mastering);
-}
+Samples render(const SoundRecipe& recipe) { return master(recipe.compose(), recipe.mastering); }
 
 } // namespace synth

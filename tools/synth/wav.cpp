@@ -9,35 +9,42 @@ namespace synth {
 
 namespace {
 
-void putTag(std::vector<std::uint8_t>& out, const char* tag) {
+void putTag(std::vector<std::uint8_t>& out, const char* tag)
+{
     out.insert(out.end(), tag, tag + 4);
 }
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
+void put16(std::vector<std::uint8_t>& out, std::uint32_t value)
+{
     out.push_back(static_cast<std::uint8_t>(value & 0xFFu));
     out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFFu));
 }
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
+{
     put16(out, value & 0xFFFFu);
     put16(out, value >> 16);
 }
 
-std::uint32_t get16(const std::vector<std::uint8_t>& in, std::size_t at) {
+std::uint32_t get16(const std::vector<std::uint8_t>& in, std::size_t at)
+{
     return static_cast<std::uint32_t>(in[at]) | (static_cast<std::uint32_t>(in[at + 1]) << 8);
 }
 
-std::uint32_t get32(const std::vector<std::uint8_t>& in, std::size_t at) {
+std::uint32_t get32(const std::vector<std::uint8_t>& in, std::size_t at)
+{
     return get16(in, at) | (get16(in, at + 2) << 16);
 }
 
-bool hasTag(const std::vector<std::uint8_t>& in, std::size_t at, const char* tag) {
+bool hasTag(const std::vector<std::uint8_t>& in, std::size_t at, const char* tag)
+{
     return std::equal(tag, tag + 4, in.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 } // namespace
 
-std::vector<std::int16_t> toPcm16(const Samples& samples) {
+std::vector<std::int16_t> toPcm16(const Samples& samples)
+{
     std::vector<std::int16_t> pcm;
     pcm.reserve(samples.size());
     for (double s : samples) {
@@ -47,7 +54,8 @@ std::vector<std::int16_t> toPcm16(const Samples& samples) {
     return pcm;
 }
 
-std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& pcm, int sampleRate) {
+std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& pcm, int sampleRate)
+{
     const auto dataBytes = static_cast<std::uint32_t>(pcm.size() * 2);
     const auto rate = static_cast<std::uint32_t>(sampleRate);
     std::vector<std::uint8_t> out;
@@ -72,7 +80,8 @@ std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& pcm, int sa
 }
 
 bool writeWav(const std::filesystem::path& path, const std::vector<std::int16_t>& pcm,
-              int sampleRate) {
+              int sampleRate)
+{
     const std::vector<std::uint8_t> bytes = encodeWav(pcm, sampleRate);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
@@ -80,7 +89,8 @@ bool writeWav(const std::filesystem::path& path, const std::vector<std::int16_t>
     return static_cast<bool>(file);
 }
 
-bool decodeWav(const std::vector<std::uint8_t>& bytes, WavData& out, std::string& error) {
+bool decodeWav(const std::vector<std::uint8_t>& bytes, WavData& out, std::string& error)
+{
     if (bytes.size() < kWavHeaderSize) {
         error = "shorter than a WAV header";
         return false;
@@ -118,7 +128,8 @@ bool decodeWav(const std::vector<std::uint8_t>& bytes, WavData& out, std::string
     return true;
 }
 
-bool readWav(const std::filesystem::path& path, WavData& out, std::string& error) {
+bool readWav(const std::filesystem::path& path, WavData& out, std::string& error)
+{
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         error = "cannot open " + path.string();

@@ -29,7 +29,8 @@ struct WavData {
     int sampleRate = 0;
     std::vector<std::int16_t> pcm;
 
-    [[nodiscard]] double seconds() const {
+    [[nodiscard]] double seconds() const
+    {
         return sampleRate > 0 ? static_cast<double>(pcm.size()) / sampleRate : 0.0;
     }
 };

@@ -15,15 +15,9 @@ LightPair lightsTowards(int tibblyLine, int clickedLine)
     return {Light::Green, Light::Green};
 }
 
-int lastBonusSlot(int round)
-{
-    return std::max(3, round - 1);
-}
+int lastBonusSlot(int round) { return std::max(3, round - 1); }
 
-int bonusKind(int slot)
-{
-    return slot % 4;
-}
+int bonusKind(int slot) { return slot % 4; }
 
 int bonusMultiplier(int kind)
 {
@@ -32,15 +26,9 @@ int bonusMultiplier(int kind)
     return multipliers[static_cast<std::size_t>(kind)];
 }
 
-int roundStartPoints(int round)
-{
-    return heldToPoints(qint64(round) * 1000);
-}
+int roundStartPoints(int round) { return heldToPoints(qint64(round) * 1000); }
 
-int clickCost(int round)
-{
-    return heldToPoints(qint64(round) * 100);
-}
+int clickCost(int round) { return heldToPoints(qint64(round) * 100); }
 
 int heldToPoints(qint64 value)
 {
@@ -48,19 +36,10 @@ int heldToPoints(qint64 value)
                                                std::numeric_limits<int>::max()));
 }
 
-int multiplied(int points, int multiplier)
-{
-    return heldToPoints(qint64(points) * multiplier);
-}
+int multiplied(int points, int multiplier) { return heldToPoints(qint64(points) * multiplier); }
 
-int lessCost(int points, int cost)
-{
-    return heldToPoints(qint64(points) - cost);
-}
+int lessCost(int points, int cost) { return heldToPoints(qint64(points) - cost); }
 
-int added(int total, int points)
-{
-    return heldToPoints(qint64(total) + points);
-}
+int added(int total, int points) { return heldToPoints(qint64(total) + points); }
 
 } // namespace tibbly::findRules
