@@ -28,8 +28,6 @@ fw::WindowLayout mazeLayout()
     return l;
 }
 
-constexpr int kTimerOff = 0;
-constexpr int kTimerOnce = 1;
 constexpr int kTickMs = 1000;
 
 const QColor kPanelCaptionColor(0xFF, 0x00, 0x00);
@@ -63,11 +61,11 @@ amazeScrn::amazeScrn()
               "StaticText1");
     closeCnv = gamePanel::addCloseButton(*this, {617, 440, 150, 30});
 
-    showTimer = new fw::Timer(this, kTimerOff, kTickMs);
+    showTimer = new fw::Timer(this, fw::Timer::kOff, kTickMs);
     showTimer->onAction = [this] { showTimer_Action(); };
-    startTimer = new fw::Timer(this, kTimerOnce, kTickMs);
+    startTimer = new fw::Timer(this, fw::Timer::kOnce, kTickMs);
     startTimer->onAction = [this] { startTimer_Action(); };
-    breakTimer = new fw::Timer(this, kTimerOff, kTickMs);
+    breakTimer = new fw::Timer(this, fw::Timer::kOff, kTickMs);
     breakTimer->onAction = [this] { breakTimer_Action(); };
 
     gridNames = named(new fw::PopupMenu(parent, {620, 235, 144, 20}), "gridNames");
@@ -122,7 +120,7 @@ void amazeScrn::stopEverything()
     // break's sounds end with it.
     for (fw::Timer* timer : {showTimer.get(), startTimer.get(), breakTimer.get()})
         if (timer)
-            timer->setMode(kTimerOff);
+            timer->setMode(fw::Timer::kOff);
     inProgress = false;
     for (fw::Sound* sound : {RoundEnd(), Badee1(), Pop()})
         if (sound && sound->IsPlaying())
@@ -147,7 +145,7 @@ bool amazeScrn::_FileClose_Action()
 bool amazeScrn::_FileNew_Action()
 {
     // The game goes on until the start timer fires a second later.
-    startTimer->setMode(kTimerOnce);
+    startTimer->setMode(fw::Timer::kOnce);
     return true;
 }
 

@@ -18,9 +18,6 @@ using namespace mazeRules;
 
 namespace {
 
-constexpr int kTimerOff = 0;
-constexpr int kTimerRepeating = 2;
-
 // showTimer ticks of the intro.
 constexpr int kHomeShownTick = 1;
 constexpr int kIntroBadeesShownTick = 3;
@@ -147,7 +144,7 @@ void amazeScrn::checkIfBreakPt()
     placeBadees();
     setBreakPt();
     timerCt = 0;
-    breakTimer->setMode(kTimerRepeating);
+    breakTimer->setMode(fw::Timer::kRepeating);
 }
 
 void amazeScrn::placeBadees()
@@ -190,7 +187,7 @@ void amazeScrn::breakTimer_Action()
         hideBadees();
         say(guidance("Continue, "));
         inProgress = true;
-        breakTimer->setMode(kTimerOff);
+        breakTimer->setMode(fw::Timer::kOff);
         timerCt = 0;
     }
 }
@@ -202,7 +199,7 @@ void amazeScrn::reinitGame()
     inProgress = false;
     // A running intro goes on: the game start that follows restarts it, and
     // after a pick that fails to load it still brings Tibbly onto the board.
-    breakTimer->setMode(kTimerOff);
+    breakTimer->setMode(fw::Timer::kOff);
     badeesVisible = false;
     // The last game's Tibbly, home and shown Badees are wiped from the board
     // now, so that a grid that fails to load does not leave them painted.
@@ -224,12 +221,12 @@ void amazeScrn::newGameBegin()
     stlFocus->editor()->setFocus();
     placeBadees();
     timerCt = 0;
-    showTimer->setMode(kTimerRepeating);
+    showTimer->setMode(fw::Timer::kRepeating);
 }
 
 void amazeScrn::startTimer_Action()
 {
-    startTimer->setMode(kTimerOff);
+    startTimer->setMode(fw::Timer::kOff);
     reinitGame();
     getRandomGrid();
     newGameBegin();
@@ -257,7 +254,7 @@ void amazeScrn::showTimer_Action()
         play(Pop());
         say(guidance("Welcome, "));
         inProgress = true;
-        showTimer->setMode(kTimerOff);
+        showTimer->setMode(fw::Timer::kOff);
         timerCt = 0;
         stlFocus->editor()->setFocus();
         break;
