@@ -44,6 +44,11 @@ bool Application::quit()
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* window = dynamic_cast<Window*>(widget); window && !windows.contains(window))
             windows.append(window);
+    // Every window is asked before any closes: a window that refuses keeps the
+    // others open with it, instead of leaving it alone on the desk.
+    for (Window* window : windows)
+        if (!window->agreesToQuit())
+            return false;
     for (Window* window : windows)
         if (!window->isClosed() && !window->closeForQuit())
             return false;

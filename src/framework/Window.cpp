@@ -157,11 +157,15 @@ bool Window::Close()
     return close();
 }
 
+bool Window::agreesToQuit() { return closed_ || !Event_CancelClose(true); }
+
 bool Window::closeForQuit()
 {
     quitting_ = true;
+    agreedToQuit_ = true;
     const bool closed = Close();
     quitting_ = false;
+    agreedToQuit_ = false;
     return closed;
 }
 
@@ -175,7 +179,8 @@ void Window::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (Event_CancelClose(quitting_)) {
+    // A window that agreed to the quit is not asked a second time.
+    if (!agreedToQuit_ && Event_CancelClose(quitting_)) {
         event->ignore();
         return;
     }

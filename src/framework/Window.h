@@ -58,7 +58,11 @@ public:
     void ShowModal();
     // Asks the window to close; returns whether it closed.
     bool Close();
-    // Closing on behalf of quitting the application.
+    // Quitting the application asks every window first and closes them only when
+    // none refuses, so that a window left behind a refusing one is not lost.
+    // Whether the window lets the application quit; asks it as if it closed.
+    [[nodiscard]] bool agreesToQuit();
+    // Closes the window on behalf of quitting, once it has agreed.
     bool closeForQuit();
 
     void setBackdrop(const Picture* picture);
@@ -127,6 +131,7 @@ private:
     bool opened_ = false;
     bool closed_ = false;
     bool quitting_ = false;
+    bool agreedToQuit_ = false;
     bool visibleByLayout_ = true;
 };
 

@@ -4,6 +4,7 @@
 #include "framework/ImplicitInstance.h"
 #include "framework/Strings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -127,9 +128,14 @@ TEST_F(WindowTest, QuitIsAbandonedWhenAWindowRefusesToClose)
     Probe* probe = Probe::instance();
     Other* other = Other::instance();
     probe->refuse = true;
+    // The window that would let the quit go on is in front, so it is asked first.
+    other->Show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), other);
     EXPECT_FALSE(app.quit());
     EXPECT_EQ(app.closeEvents, 0);
     EXPECT_FALSE(probe->isClosed());
+    EXPECT_FALSE(other->isClosed()) << "no window closes while another refuses";
 
     probe->refuse = false;
     EXPECT_TRUE(app.quit());
