@@ -87,7 +87,9 @@ void createGrid::Event_Close()
 bool createGrid::Event_CancelClose(bool appQuitting)
 {
     // Refusing the close also refuses the quit that asked for it, so the
-    // edits survive a Cancel however the close came about.
+    // edits survive a Cancel however the close came about. "Don't Save" leaves
+    // the edits marked unsaved: when another window then refuses the quit,
+    // this one stays open and still asks before they are dropped.
     if (!mayDropEdits())
         return true;
     quitting_ = appQuitting;
@@ -106,8 +108,10 @@ void createGrid::AddMenuHandlers()
 
 bool createGrid::_FileOpen_Action()
 {
-    if (mayDropEdits())
+    if (mayDropEdits()) {
+        fileDirty = false;
         hndlOpen();
+    }
     return true;
 }
 
@@ -125,8 +129,10 @@ bool createGrid::_FileClose_Action()
 
 bool createGrid::_FileNew_Action()
 {
-    if (mayDropEdits())
+    if (mayDropEdits()) {
+        fileDirty = false;
         reinitGrid();
+    }
     return true;
 }
 
@@ -180,7 +186,6 @@ bool createGrid::mayDropEdits()
     case SaveAnswer::Save:
         return hndlSave();
     case SaveAnswer::DontSave:
-        fileDirty = false;
         return true;
     case SaveAnswer::Cancel:
         break;
@@ -224,8 +229,9 @@ bool createGrid::hndlSave()
 
 void createGrid::hndlOpen()
 {
+    // No title of its own: the desktop's open dialog keeps its usual one.
     const std::optional<QString> chosen = fw::DialogService::current().openFile(
-        QStringLiteral("Open Grid"), gridFile::dialogFolder(gridFile::gridsFolder()),
+        QString(), gridFile::dialogFolder(gridFile::gridsFolder()),
         FileTypes1::pMazeFile.dialogFilter());
     if (!chosen)
         return;

@@ -72,7 +72,9 @@ private:
     void reinitGrid();
     void repaintBoxes() const;
     // Asks about unsaved edits before a command that would drop them; true
-    // when the command may go on.
+    // when the command may go on. The edits stay marked unsaved: New and Open
+    // give them up, while a close may yet be refused by a quit that another
+    // window stops.
     bool mayDropEdits();
 
     // The controls, in the order they are made.

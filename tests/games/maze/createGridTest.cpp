@@ -151,6 +151,18 @@ TEST_F(GridEditor, QuitIsRefusedWhenTheSaveQuestionIsCancelled)
     EXPECT_TRUE(wall(5) && editor->state().fileDirty);
 }
 
+// Another window may stop the quit after the editor agreed to it; the edits
+// the player meant to drop with the program are still on the board.
+TEST_F(GridEditor, DontSaveForAQuitStoppedElsewhereStillAsksAtTheNextClose)
+{
+    click(5);
+    dialogs.answers = {Answer::Alternate};
+    ASSERT_TRUE(editor->agreesToQuit());
+    EXPECT_TRUE(editor->state().fileDirty);
+    EXPECT_FALSE(editor->Close()) << "the question is asked again and cancelled";
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+}
+
 TEST_F(GridEditor, ShownFromTheStartWindowAndClosedCleanItShowsTheStartWindowWithoutAQuestion)
 {
     editor->Close();
