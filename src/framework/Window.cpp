@@ -76,7 +76,6 @@ Window::Window(const WindowLayout& layout) : QWidget(nullptr), menuBar_(layout.m
     }
     if (layout.resizable) {
         content_->setMinimumSize(64, 64);
-        resize(layout.width, layout.height);
         content_->resize(layout.width, layout.height);
     } else {
         content_->setFixedSize(layout.width, layout.height);
@@ -84,6 +83,10 @@ Window::Window(const WindowLayout& layout) : QWidget(nullptr), menuBar_(layout.m
     }
     if (menuBar_)
         buildMenuBar();
+    // The layout's size is the content's, as for a fixed window: a menu bar
+    // inside the window comes on top of it and must not shorten the content.
+    if (layout.resizable)
+        resize(layout.width, layout.height + (qtMenuBar_ ? qtMenuBar_->sizeHint().height() : 0));
     visibleByLayout_ = layout.visible;
     content_->installEventFilter(this);
 }

@@ -187,6 +187,19 @@ TEST_F(CaptureFlow, NewAndSeeHighScoresAreOfferedOnlyFromACaptureUntilNew)
     EXPECT_FALSE(enabledInMenu("InfoSeeHighScores"));
 }
 
+TEST_F(CaptureFlow, TheMenuBarDoesNotShortenTheWindowAndAResizeMovesNoControl)
+{
+    openRound(100);
+    EXPECT_EQ(game->content()->size(), QSize(780, 540));
+    auto* help = game->control<fw::Canvas>(QStringLiteral("helpCnv"));
+    const QPoint helpAt = help->pos();
+    const QPoint lastBoxAt = game->control<fw::Canvas>(QStringLiteral("theCBox"), 223)->pos();
+    game->resize(500, 400);
+    game->resize(1000, 700);
+    EXPECT_EQ(help->pos(), helpAt);
+    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("theCBox"), 223)->pos(), lastBoxAt);
+}
+
 TEST_F(CaptureFlow, SpeedsShowOnlyInAutoMoveAndKeepTheirChoice)
 {
     openRound(100);
