@@ -1,6 +1,8 @@
 #include "Picture.h"
 
-#include <QImageReader>
+#include "RawImage.h"
+
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -77,12 +79,10 @@ QImage Picture::rendition(QSize logicalSize, qreal devicePixelRatio) const
                                                                  : QString();
     if (path.isEmpty())
         return {};
-    // Renditions are always PNG. Left to guess, Qt would load every image format
-    // plugin on the system to ask whether it reads the file before trying its
-    // own PNG reader.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImage image = imageFromRawBytes(file.readAll());
     if (image.size() != logicalSize * int(devicePixelRatio))
         return {};
     image.setDevicePixelRatio(devicePixelRatio);

@@ -29,8 +29,8 @@ std::unique_ptr<Picture> ResourceStore::GetPicture(int id) const
     auto picture = std::make_unique<Picture>(*svg);
     if (picture->isNull())
         return nullptr;
-    const QString at1x = QStringLiteral("%1/picture/%2@1x.png").arg(root_).arg(id);
-    const QString at2x = QStringLiteral("%1/picture/%2@2x.png").arg(root_).arg(id);
+    const QString at1x = QStringLiteral("%1/picture/%2@1x.argb").arg(root_).arg(id);
+    const QString at2x = QStringLiteral("%1/picture/%2@2x.argb").arg(root_).arg(id);
     picture->setRenditions(QFile::exists(at1x) ? at1x : QString(),
                            QFile::exists(at2x) ? at2x : QString());
     return picture;
