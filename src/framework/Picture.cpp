@@ -48,12 +48,24 @@ Picture::Picture(const QByteArray& svg) : svgData_(svg)
 
 QSvgRenderer* Picture::renderer() const
 {
+    if (!svgPath_.isEmpty()) {
+        QFile file(svgPath_);
+        if (file.open(QIODevice::ReadOnly))
+            svgData_ = file.readAll();
+        svgPath_.clear();
+    }
     if (!svg_ && !svgData_.isEmpty())
         svg_ = std::make_unique<QSvgRenderer>(svgData_);
     return svg_.get();
 }
 
 Picture::Picture(QImage image) : raster_(std::move(image)), size_(raster_.size()) {}
+
+Picture::Picture(QImage at1x, QString svgPath)
+    : svgPath_(std::move(svgPath)), ready1x_(std::move(at1x)), size_(ready1x_.size())
+{
+    ready1x_.setDevicePixelRatio(1.0);
+}
 
 Picture::~Picture() = default;
 
@@ -74,6 +86,8 @@ QImage Picture::rendition(QSize logicalSize, qreal devicePixelRatio) const
 {
     if (mask_ || logicalSize != size_)
         return {};
+    if (!ready1x_.isNull() && qFuzzyCompare(devicePixelRatio, 1.0))
+        return ready1x_;
     const QString& path = qFuzzyCompare(devicePixelRatio, 1.0)   ? rendition1x_
                           : qFuzzyCompare(devicePixelRatio, 2.0) ? rendition2x_
                                                                  : QString();
