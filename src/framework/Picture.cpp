@@ -1,6 +1,8 @@
 #include "Picture.h"
 
-#include <QImageReader>
+#include "RawImage.h"
+
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -46,12 +48,24 @@ Picture::Picture(const QByteArray& svg) : svgData_(svg)
 
 QSvgRenderer* Picture::renderer() const
 {
+    if (!svgPath_.isEmpty()) {
+        QFile file(svgPath_);
+        if (file.open(QIODevice::ReadOnly))
+            svgData_ = file.readAll();
+        svgPath_.clear();
+    }
     if (!svg_ && !svgData_.isEmpty())
         svg_ = std::make_unique<QSvgRenderer>(svgData_);
     return svg_.get();
 }
 
 Picture::Picture(QImage image) : raster_(std::move(image)), size_(raster_.size()) {}
+
+Picture::Picture(QImage at1x, QString svgPath)
+    : svgPath_(std::move(svgPath)), ready1x_(std::move(at1x)), size_(ready1x_.size())
+{
+    ready1x_.setDevicePixelRatio(1.0);
+}
 
 Picture::~Picture() = default;
 
@@ -72,17 +86,17 @@ QImage Picture::rendition(QSize logicalSize, qreal devicePixelRatio) const
 {
     if (mask_ || logicalSize != size_)
         return {};
+    if (!ready1x_.isNull() && qFuzzyCompare(devicePixelRatio, 1.0))
+        return ready1x_;
     const QString& path = qFuzzyCompare(devicePixelRatio, 1.0)   ? rendition1x_
                           : qFuzzyCompare(devicePixelRatio, 2.0) ? rendition2x_
                                                                  : QString();
     if (path.isEmpty())
         return {};
-    // Renditions are always PNG. Left to guess, Qt would load every image format
-    // plugin on the system to ask whether it reads the file before trying its
-    // own PNG reader.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImage image = imageFromRawBytes(file.readAll());
     if (image.size() != logicalSize * int(devicePixelRatio))
         return {};
     image.setDevicePixelRatio(devicePixelRatio);

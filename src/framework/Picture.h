@@ -24,6 +24,11 @@ public:
     explicit Picture(const QByteArray& svg);
     // A picture of a plain image, at the image's size.
     explicit Picture(QImage image);
+    // A picture whose rendition at its own size at 1× is ready, and whose SVG
+    // drawing is read from svgPath only when it is drawn any other way: most
+    // pictures are only ever shown at their own size, and reading and parsing
+    // their drawings would slow the opening of the first window.
+    Picture(QImage at1x, QString svgPath);
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
@@ -51,7 +56,9 @@ private:
 
     [[nodiscard]] QImage rendition(QSize logicalSize, qreal devicePixelRatio) const;
 
-    QByteArray svgData_;
+    mutable QByteArray svgData_;
+    mutable QString svgPath_;
+    QImage ready1x_;
     QString rendition1x_;
     QString rendition2x_;
     mutable std::unique_ptr<QSvgRenderer> svg_;

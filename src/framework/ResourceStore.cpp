@@ -1,6 +1,7 @@
 #include "ResourceStore.h"
 
 #include "Picture.h"
+#include "RawImage.h"
 #include "Sound.h"
 
 #include <QFile>
@@ -23,16 +24,26 @@ ResourceStore::ResourceStore(QString root) : root_(std::move(root)) {}
 std::unique_ptr<Picture> ResourceStore::GetPicture(int id) const
 {
     ++fetches_;
-    const auto svg = readResource(QStringLiteral("%1/picture/%2.svg").arg(root_).arg(id));
+    const QString svgPath = QStringLiteral("%1/picture/%2.svg").arg(root_).arg(id);
+    const QString at1x = QStringLiteral("%1/picture/%2@1x.argb").arg(root_).arg(id);
+    const QString at2x = QStringLiteral("%1/picture/%2@2x.argb").arg(root_).arg(id);
+    const QString has2x = QFile::exists(at2x) ? at2x : QString();
+    // The rendition at 1× gives the picture's size, so its drawing waits
+    // until it is drawn some other way.
+    if (const auto raw = readResource(at1x); raw && QFile::exists(svgPath)) {
+        if (QImage ready = imageFromRawBytes(*raw); !ready.isNull()) {
+            auto picture = std::make_unique<Picture>(std::move(ready), svgPath);
+            picture->setRenditions(QString(), has2x);
+            return picture;
+        }
+    }
+    const auto svg = readResource(svgPath);
     if (!svg)
         return nullptr;
     auto picture = std::make_unique<Picture>(*svg);
     if (picture->isNull())
         return nullptr;
-    const QString at1x = QStringLiteral("%1/picture/%2@1x.png").arg(root_).arg(id);
-    const QString at2x = QStringLiteral("%1/picture/%2@2x.png").arg(root_).arg(id);
-    picture->setRenditions(QFile::exists(at1x) ? at1x : QString(),
-                           QFile::exists(at2x) ? at2x : QString());
+    picture->setRenditions(QFile::exists(at1x) ? at1x : QString(), has2x);
     return picture;
 }
 

@@ -15,8 +15,9 @@ class Sound;
 // kind and ID, compiled into the program as Qt resources under
 // ":/store/picture/<id>.svg", ":/store/sound/<id>.wav", ":/store/TEXT/<id>.txt"
 // and ":/store/cursor/<id>.svg" (its hot spot in ":/store/cursor/<id>.hotspot",
-// "x y"). A picture may come with ready renditions ":/store/picture/<id>@1x.png"
-// and "@2x.png". A fetch of something the store does not hold gives nothing.
+// "x y"). A picture may come with ready renditions ":/store/picture/<id>@1x.argb"
+// and "@2x.argb", raw images (see RawImage.h). A fetch of something the store does not hold gives
+// nothing.
 class ResourceStore {
 public:
     explicit ResourceStore(QString root = QStringLiteral(":/store"));

@@ -1,5 +1,6 @@
 #include "framework/ResourceStore.h"
 #include "framework/Picture.h"
+#include "framework/RawImage.h"
 #include "framework/Sound.h"
 
 #include <QDir>
@@ -67,6 +68,31 @@ TEST_F(EmptyResourceStore, ACursorWithADamagedHotSpotPointsFromItsCorner)
     const auto cursor = store.getCursor(168);
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(cursor->hotSpot(), QPoint(0, 0));
+}
+
+TEST_F(EmptyResourceStore, APictureShowsItsRenditionAtItsOwnSizeAndItsDrawingAtAnyOther)
+{
+    put(QStringLiteral("picture/170.svg"),
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4">)"
+        R"(<rect width="4" height="4" fill="red"/></svg>)");
+    QImage blue(4, 4, QImage::Format_ARGB32_Premultiplied);
+    blue.fill(Qt::blue);
+    put(QStringLiteral("picture/170@1x.argb"), fw::rawImageBytes(blue));
+    const fw::ResourceStore store(root());
+    const auto picture = store.GetPicture(170);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->size(), QSize(4, 4));
+    EXPECT_EQ(picture->image(QSize(4, 4), 1.0).pixelColor(1, 1), QColor(Qt::blue));
+    EXPECT_EQ(picture->image(QSize(8, 8), 1.0).pixelColor(3, 3), QColor(Qt::red));
+}
+
+TEST_F(EmptyResourceStore, ARenditionWithoutItsDrawingGivesNothing)
+{
+    QImage blue(4, 4, QImage::Format_ARGB32_Premultiplied);
+    blue.fill(Qt::blue);
+    put(QStringLiteral("picture/170@1x.argb"), fw::rawImageBytes(blue));
+    const fw::ResourceStore store(root());
+    EXPECT_EQ(store.GetPicture(170), nullptr);
 }
 
 TEST(ResourceStore, ARootThatDoesNotExistGivesNothing)

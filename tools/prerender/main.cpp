@@ -1,10 +1,13 @@
-// Renders SVG pictures to PNG at 1× and 2× their own size, so that the game
-// can show its pictures at their usual sizes without parsing and rendering
-// SVG while a window opens.
+// Renders SVG pictures at 1× and 2× their own size to raw images, so that the
+// game can show its pictures at their usual sizes without parsing and
+// rendering SVG, or decoding an image format, while a window opens.
 //
 //   tibbly_prerender <out-dir> <picture.svg>...
-// writes <out-dir>/<name>@1x.png and <out-dir>/<name>@2x.png for each.
+// writes <out-dir>/<name>@1x.argb and <out-dir>/<name>@2x.argb for each.
+#include "framework/RawImage.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -39,8 +42,10 @@ int main(int argc, char* argv[])
             svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
             painter.end();
             const QString name =
-                QStringLiteral("%1@%2x.png").arg(QFileInfo(path).completeBaseName()).arg(scale);
-            if (!image.save(out.filePath(name))) {
+                QStringLiteral("%1@%2x.argb").arg(QFileInfo(path).completeBaseName()).arg(scale);
+            QFile file(out.filePath(name));
+            const QByteArray bytes = fw::rawImageBytes(image);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
                 std::fprintf(stderr, "tibbly_prerender: cannot write %s\n", qPrintable(name));
                 return 2;
             }
