@@ -70,6 +70,10 @@ amazeScrn::amazeScrn()
 
     gridNames = named(new fw::PopupMenu(parent, {620, 235, 144, 20}), "gridNames");
     gridNames->onChange = [this] { gridNames_Change(); };
+    // The arrow keys must keep reaching stlFocus: a pop-up that took the focus
+    // when the player opened it and then chose nothing would swallow them, and
+    // Tibbly would no longer move.
+    gridNames->setFocusPolicy(Qt::NoFocus);
     StaticText2 =
         named(new fw::StaticText(
                   parent, {620, 206, 144, 20}, QStringLiteral("Select A Grid"),

@@ -227,6 +227,10 @@ void amazeScrn::newGameBegin()
 void amazeScrn::startTimer_Action()
 {
     startTimer->setMode(fw::Timer::kOff);
+    // An intro still running from the last start is begun afresh below; it
+    // must not tick on while a message about the Grids folder waits for the
+    // player, or it would hand him the keys and then start over under them.
+    showTimer->setMode(fw::Timer::kOff);
     reinitGame();
     getRandomGrid();
     newGameBegin();
