@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTextStream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -133,9 +132,10 @@ WriteResult syncFolder(const QString& folder)
     return {};
 }
 
-} // namespace
+// A longer file is refused whole, or read only as far as the limit.
+enum class Overflow { Refuse, Cut };
 
-ReadResult readFile(const QString& path, qint64 maxBytes)
+ReadResult readRegularFile(const QString& path, qint64 maxBytes, Overflow overflow)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
@@ -152,7 +152,7 @@ ReadResult readFile(const QString& path, qint64 maxBytes)
         return {ReadStatus::Failed, {}};
     if (!S_ISREG(info.st_mode))
         return {ReadStatus::NotRegular, {}};
-    if (info.st_size > maxBytes)
+    if (overflow == Overflow::Refuse && info.st_size > maxBytes)
         return {ReadStatus::TooLarge, {}};
 
     // The file may grow while it is read, so the limit is also kept here.
@@ -166,10 +166,26 @@ ReadResult readFile(const QString& path, qint64 maxBytes)
             return {ReadStatus::Failed, {}};
         if (got == 0)
             return {ReadStatus::Read, bytes};
-        if (bytes.size() + got > maxBytes)
-            return {ReadStatus::TooLarge, {}};
+        if (bytes.size() + got > maxBytes) {
+            if (overflow == Overflow::Refuse)
+                return {ReadStatus::TooLarge, {}};
+            bytes.append(chunk, static_cast<qsizetype>(maxBytes - bytes.size()));
+            return {ReadStatus::Read, bytes};
+        }
         bytes.append(chunk, got);
     }
+}
+
+} // namespace
+
+ReadResult readFile(const QString& path, qint64 maxBytes)
+{
+    return readRegularFile(path, maxBytes, Overflow::Refuse);
+}
+
+ReadResult readFileStart(const QString& path, qint64 maxBytes)
+{
+    return readRegularFile(path, maxBytes, Overflow::Cut);
 }
 
 std::optional<QByteArray> readWholeFile(const QString& path)
@@ -209,20 +225,6 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
     if (!file.commit())
         return failure(path, file.errorString());
     return syncFolder(folder);
-}
-
-std::optional<QString> readFirstLine(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    QTextStream in(&file);
-    return in.readLine();
-}
-
-WriteResult writeLineFile(const QString& path, const QString& line)
-{
-    return writeFileAtomically(path, line.toUtf8() + '\n');
 }
 
 } // namespace fw

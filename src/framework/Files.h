@@ -62,6 +62,9 @@ struct [[nodiscard]] ReadResult {
 // Reads a regular file of at most maxBytes bytes; a longer one is TooLarge and
 // is not read.
 [[nodiscard]] ReadResult readFile(const QString& path, qint64 maxBytes);
+// Reads the first maxBytes bytes of a regular file, whatever its length: for
+// formats whose reader looks only at a file's start.
+[[nodiscard]] ReadResult readFileStart(const QString& path, qint64 maxBytes);
 // The whole content of a regular file, or nothing when it cannot be read.
 [[nodiscard]] std::optional<QByteArray> readWholeFile(const QString& path);
 
@@ -87,11 +90,5 @@ private:
 // leaves a half-written file: on failure the old file is as it was. Makes the
 // folder when it is missing. Replaces only a regular file (or a link to one).
 [[nodiscard]] WriteResult writeFileAtomically(const QString& path, const QByteArray& data);
-
-// The first line of a text file, without its line end; nothing when the file
-// cannot be read.
-[[nodiscard]] std::optional<QString> readFirstLine(const QString& path);
-// Writes one line and a line end as the whole file.
-[[nodiscard]] WriteResult writeLineFile(const QString& path, const QString& line);
 
 } // namespace fw

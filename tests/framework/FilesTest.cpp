@@ -138,4 +138,13 @@ TEST(ReadFile, OnlyARegularFileWithinTheLimitIsRead)
         EXPECT_EQ(result.bytes,
                   c.status == fw::ReadStatus::Read ? QByteArray("0123456789") : QByteArray());
     }
+
+    // Reading only a file's start takes a longer file's first bytes, and
+    // refuses all that is not a regular file alike.
+    const fw::ReadResult start = fw::readFileStart(at("ten"), 4);
+    EXPECT_EQ(start.status, fw::ReadStatus::Read);
+    EXPECT_EQ(start.bytes, QByteArray("0123"));
+    EXPECT_EQ(fw::readFileStart(at("ten"), 10).bytes, QByteArray("0123456789"));
+    for (const char* name : {"fifo", "zero", "."})
+        EXPECT_EQ(fw::readFileStart(at(name), 10).status, fw::ReadStatus::NotRegular) << name;
 }

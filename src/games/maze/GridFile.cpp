@@ -46,17 +46,10 @@ QByteArray lineOf(const Grid& grid)
 
 std::optional<QByteArray> readLine(const QString& path)
 {
-    // Only a regular file: a pipe or a device would block the game or never end.
-    const QFileInfo info(path);
-    if (!info.isFile())
+    fw::ReadResult read = fw::readFileStart(path, kMaxReadBytes);
+    if (read.status != fw::ReadStatus::Read)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray data = file.read(kMaxReadBytes);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return firstLine(data).toByteArray();
+    return firstLine(read.bytes).toByteArray();
 }
 
 bool load(const QString& path, Grid& grid)
