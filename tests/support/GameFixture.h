@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -22,13 +23,15 @@ protected:
         auto scripted = std::make_unique<ScriptedRandom>();
         random = scripted.get();
         // The counters draw a tint on every repaint; those draws are not the game's.
-        random->allowFree(0, 255).allowFree(0, 195);
+        for (const auto& [lo, hi] : counterTints)
+            random->allowFree(lo, hi);
         app().r = std::move(scripted);
         // Sounds are shared objects that remember when an earlier test played
         // them, on an earlier clock.
         for (fw::Sound* sound :
              {tibbly::Intro(), tibbly::Pop(), tibbly::Bonus(), tibbly::found(), tibbly::Gotcha(),
-              tibbly::Badee1(), tibbly::RoundEnd(), tibbly::Bye(), tibbly::TaDa(), tibbly::Ring1()})
+              tibbly::Badee1(), tibbly::RoundEnd(), tibbly::Bye(), tibbly::TaDa(), tibbly::Ring1(),
+              tibbly::border(), tibbly::bump2()})
             if (sound)
                 sound->Stop();
         fw::Sound::setPlayObserver([this](const fw::Sound& sound) { played.push_back(&sound); });
@@ -45,6 +48,9 @@ protected:
         return static_cast<int>(std::count(played.begin(), played.end(), sound));
     }
 
+    // The ranges of the tints the window's counters draw: the first counter's,
+    // then the second's where the window has one.
+    std::vector<std::pair<int, int>> counterTints{{0, 255}, {0, 195}};
     ScriptedRandom* random = nullptr;
     std::vector<const fw::Sound*> played;
 };

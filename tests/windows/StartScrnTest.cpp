@@ -7,6 +7,7 @@
 #include "framework/PushButton.h"
 #include "games/capture/CaptureScrn.h"
 #include "games/find/GameScrn.h"
+#include "games/maze/amazeScrn.h"
 #include "ui/CnvBtn.h"
 #include "ui/MenuBar1.h"
 #include "ui/autoFillPop.h"
@@ -14,6 +15,8 @@
 #include "windows/helpScrn.h"
 #include "windows/newPlayerScrn.h"
 #include "windows/startScrn.h"
+
+#include <functional>
 
 using namespace tibbly;
 using testsupport::AppFixture;
@@ -106,24 +109,27 @@ TEST_F(StartWindow, SeeHighScoresOnlyShowsTheTable)
     EXPECT_FALSE(start().isClosed());
 }
 
-TEST_F(StartWindow, FindButtonReleasedAnywhereStartsTheFindGameAndClosesTheStartWindow)
+TEST_F(StartWindow, GameButtonReleasedAnywhereOpensItsGameAndClosesTheStartWindow)
 {
-    startScrn& window = start();
-    auto& find = controlOf<CnvBtn>(window, "findCnv");
-    find.press(5, 5);
-    find.release(400, 400);
-    EXPECT_NE(fw::openImplicitInstance<GameScrn>(), nullptr);
-    EXPECT_TRUE(window.isClosed());
-}
-
-TEST_F(StartWindow, CaptureButtonReleasedAnywhereOpensTheCaptureGameAndClosesTheStartWindow)
-{
-    startScrn& window = start();
-    auto& capture = controlOf<CnvBtn>(window, "captureCnv");
-    capture.press(5, 5);
-    capture.release(400, 400);
-    EXPECT_NE(fw::openImplicitInstance<CaptureScrn>(), nullptr);
-    EXPECT_TRUE(window.isClosed());
+    struct Case {
+        const char* button;
+        std::function<bool()> gameIsOpen;
+    };
+    const Case cases[] = {
+        {"findCnv", [] { return fw::openImplicitInstance<GameScrn>() != nullptr; }},
+        {"captureCnv", [] { return fw::openImplicitInstance<CaptureScrn>() != nullptr; }},
+        {"aMazeCnv", [] { return fw::openImplicitInstance<amazeScrn>() != nullptr; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        startScrn& window = start();
+        auto& button = controlOf<CnvBtn>(window, c.button);
+        button.press(5, 5);
+        button.release(400, 400);
+        EXPECT_TRUE(c.gameIsOpen());
+        EXPECT_TRUE(window.isClosed());
+        fw::discardAllWindows();
+    }
 }
 
 TEST_F(StartWindow, HelpIconReleasedAnywhereOpensTheStartPage)

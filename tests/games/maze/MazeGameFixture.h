@@ -1,7 +1,6 @@
 #pragma once
 
-#include "AppFixture.h"
-#include "ScriptedRandom.h"
+#include "GameFixture.h"
 
 #include "assets/Assets.h"
 #include "framework/EditField.h"
@@ -51,30 +50,22 @@ inline QByteArray allWalls()
 
 // A maze window on the test clock, reading grids from a folder of the test's
 // own, its draws answered from a script and every sound it plays recorded.
-class MazeGame : public testsupport::AppFixture {
+class MazeGame : public testsupport::GameFixture {
 protected:
+    // The move counter is the window's only counter.
+    MazeGame() { counterTints = {{0, 255}}; }
+
     void SetUp() override
     {
-        AppFixture::SetUp();
+        GameFixture::SetUp();
         ASSERT_TRUE(grids.isValid());
         tibbly::mazeGrids::setFolder(grids.path());
-        auto scripted = std::make_unique<testsupport::ScriptedRandom>();
-        random = scripted.get();
-        // The move counter draws a tint on every repaint; those draws are not the game's.
-        random->allowFree(0, 255);
-        app().r = std::move(scripted);
-        for (fw::Sound* sound : {tibbly::border(), tibbly::bump2(), tibbly::Pop(), tibbly::Gotcha(),
-                                 tibbly::TaDa(), tibbly::RoundEnd(), tibbly::Badee1()})
-            if (sound)
-                sound->Stop();
-        fw::Sound::setPlayObserver([this](const fw::Sound& sound) { played.push_back(&sound); });
     }
 
     void TearDown() override
     {
-        fw::Sound::setPlayObserver({});
         tibbly::mazeGrids::setFolder(std::nullopt);
-        AppFixture::TearDown();
+        GameFixture::TearDown();
     }
 
     void writeGrid(const QString& name, const QByteArray& line) const
@@ -136,19 +127,13 @@ protected:
     {
         return game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text();
     }
-    [[nodiscard]] int timesPlayed(const fw::Sound* sound) const
-    {
-        return static_cast<int>(std::count(played.begin(), played.end(), sound));
-    }
     [[nodiscard]] fw::PopupMenu* popup() const
     {
         return game->control<fw::PopupMenu>(QStringLiteral("gridNames"));
     }
 
     QTemporaryDir grids;
-    testsupport::ScriptedRandom* random = nullptr;
     amazeScrn* game = nullptr;
-    std::vector<const fw::Sound*> played;
 };
 
 } // namespace mazetest
