@@ -16,7 +16,7 @@ QByteArrayView firstLine(QByteArrayView data)
     return data;
 }
 
-void applyLine(QByteArrayView line, Grid& grid)
+int applyLine(QByteArrayView line, Grid& grid)
 {
     int box = 0;
     qsizetype start = 0;
@@ -30,6 +30,7 @@ void applyLine(QByteArrayView line, Grid& grid)
             break;
         start = end + 1;
     }
+    return box;
 }
 
 QByteArray lineOf(const Grid& grid)

@@ -31,8 +31,9 @@ inline const QString kExtension = QStringLiteral(".txt");
 
 // Applies a grid line to grid: each of the first 224 fields sets its box, a
 // wall only where the field is exactly "1". Boxes past the line's last field
-// keep their state; fields past the 224th are ignored.
-void applyLine(QByteArrayView line, Grid& grid);
+// keep their state; fields past the 224th are ignored. Returns how many boxes
+// were set, boxes 0 onwards.
+int applyLine(QByteArrayView line, Grid& grid);
 
 // The line for grid, without its line end.
 [[nodiscard]] QByteArray lineOf(const Grid& grid);

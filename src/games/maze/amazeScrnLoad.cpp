@@ -9,8 +9,6 @@
 
 #include <QDir>
 
-#include <algorithm>
-
 namespace tibbly {
 
 namespace {
@@ -69,9 +67,8 @@ bool amazeScrn::loadSelectedGrid(const QString& name)
 
 void amazeScrn::recreateBoxes(const QByteArray& line)
 {
-    gridFile::applyLine(line, boxBlock);
     // Only the boxes that the line names are repainted; the rest keep their walls.
-    const int fields = std::min(static_cast<int>(line.count(',')) + 1, board::kBoxCount);
+    const int fields = gridFile::applyLine(line, boxBlock);
     if (!aBox.isComplete())
         return;
     for (int box = 0; box < fields; ++box)

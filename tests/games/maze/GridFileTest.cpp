@@ -45,6 +45,9 @@ TEST(GridFile, ShortLineSetsItsBoxesAndKeepsTheRest)
         EXPECT_FALSE(after[static_cast<std::size_t>(box)]) << box;
     for (int box = 10; box < 224; ++box)
         EXPECT_TRUE(after[static_cast<std::size_t>(box)]) << box;
+    // The maze game repaints exactly the boxes a line set.
+    EXPECT_EQ(applyLine("1,0,0,0,0,0,0,0,0,0", before), 10);
+    EXPECT_EQ(applyLine("", before), 1);
 }
 
 TEST(GridFile, OnlyAPlainOneIsAWall)
@@ -76,6 +79,7 @@ TEST(GridFile, FieldsPastTheBoardAreIgnored)
     grid = readFrom(line, grid);
     for (bool wall : grid)
         EXPECT_TRUE(wall);
+    EXPECT_EQ(applyLine(line, grid), 224);
 }
 
 class GridFileOnDisk : public ::testing::Test {
