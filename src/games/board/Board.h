@@ -37,6 +37,23 @@ constexpr Corner kCaptureCorner{44, 20};
 enum class Direction { Up, Right, Down, Left };
 constexpr int kDirections = 4;
 
+// What a step in a direction adds to a box index, before any edge test: a step
+// right from column 15 lands in the next row's column 0.
+[[nodiscard]] constexpr int stepOffset(Direction direction)
+{
+    switch (direction) {
+    case Direction::Up:
+        return -kColumns;
+    case Direction::Right:
+        return 1;
+    case Direction::Down:
+        return kColumns;
+    case Direction::Left:
+        return -1;
+    }
+    return 0;
+}
+
 // The box one step from box, or nothing where the step would leave the board.
 // A step right from column 15 or left from column 0 never wraps into the next
 // row. A box off the board has no neighbours.
@@ -45,25 +62,13 @@ constexpr int kDirections = 4;
     if (!isOnBoard(box))
         return std::nullopt;
     const BoxPlace place = placeOf(box);
-    switch (direction) {
-    case Direction::Up:
-        if (place.row == 0)
-            return std::nullopt;
-        return box - kColumns;
-    case Direction::Right:
-        if (place.column == kColumns - 1)
-            return std::nullopt;
-        return box + 1;
-    case Direction::Down:
-        if (place.row == kRows - 1)
-            return std::nullopt;
-        return box + kColumns;
-    case Direction::Left:
-        if (place.column == 0)
-            return std::nullopt;
-        return box - 1;
-    }
-    return std::nullopt;
+    const bool atEdge = (direction == Direction::Up && place.row == 0) ||
+                        (direction == Direction::Right && place.column == kColumns - 1) ||
+                        (direction == Direction::Down && place.row == kRows - 1) ||
+                        (direction == Direction::Left && place.column == 0);
+    if (atEdge)
+        return std::nullopt;
+    return box + stepOffset(direction);
 }
 
 } // namespace tibbly::board

@@ -5,25 +5,16 @@
 
 namespace tibbly::captureRules {
 
-namespace {
-
-// The box in direction dir before any edge test; it may lie off the board or
-// in the next row.
-int unguardedTarget(int from, int dir)
-{
-    constexpr std::array<int, kDirections> offsets{-board::kColumns, 1, board::kColumns, -1};
-    return from + offsets[static_cast<std::size_t>(dir)];
-}
-
-} // namespace
-
 Step judgeStep(int from, int dir, int lastClicked, const std::function<bool(int box)>& isWall)
 {
     assert(dir >= 0 && dir < kDirections);
-    const int target = unguardedTarget(from, dir);
+    const auto direction = static_cast<board::Direction>(dir);
+    // Before any edge test: a target that only a wrap would reach is re-walled
+    // too when it is the last clicked box.
+    const int target = from + board::stepOffset(direction);
     if (target == lastClicked && board::isOnBoard(target))
         return {StepOutcome::ReWall, target};
-    const std::optional<int> next = board::neighbour(from, static_cast<board::Direction>(dir));
+    const std::optional<int> next = board::neighbour(from, direction);
     if (!next)
         return {StepOutcome::Edge, target};
     if (isWall(*next))
