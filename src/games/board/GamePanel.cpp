@@ -1,5 +1,6 @@
 #include "games/board/GamePanel.h"
 
+#include "app/App.h"
 #include "assets/Assets.h"
 #include "framework/Canvas.h"
 #include "framework/Window.h"
@@ -16,6 +17,10 @@ fw::Canvas* addPanel(fw::Window& window, const char* name)
     panel->setBackdrop(TibblyPanel());
     return window.add(panel);
 }
+
+QColor firstCounterTint() { return QColor(255, App::instance().r->InRange(0, 255), 255); }
+
+QColor secondCounterTint() { return QColor(255, 255, App::instance().r->InRange(0, 195)); }
 
 fw::Canvas* addCounter(fw::Window& window, const char* name, const fw::Bounds& bounds,
                        std::function<int()> value, std::function<QColor()> tint)

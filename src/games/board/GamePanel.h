@@ -26,6 +26,12 @@ namespace gamePanel {
 // above it.
 fw::Canvas* addPanel(fw::Window& window, const char* name);
 
+// The tints the games' counters shimmer in, each drawn afresh from App.r at
+// every paint: the first counter of a window runs from magenta to white, the
+// second from yellow to white.
+[[nodiscard]] QColor firstCounterTint();
+[[nodiscard]] QColor secondCounterTint();
+
 // A counter on its grey ground, painted with paintCounter: value() in a fresh
 // tint() at every paint.
 fw::Canvas* addCounter(fw::Window& window, const char* name, const fw::Bounds& bounds,

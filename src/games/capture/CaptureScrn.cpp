@@ -1,6 +1,5 @@
 #include "games/capture/CaptureScrn.h"
 
-#include "app/App.h"
 #include "assets/Assets.h"
 #include "framework/ImplicitInstance.h"
 #include "framework/Menu.h"
@@ -81,10 +80,10 @@ CaptureScrn::CaptureScrn()
         "StaticText5");
     totClicksFld = gamePanel::addCounter(
         *this, "totClicksFld", {642, 285, 100, 40}, [this] { return totclicks; },
-        [] { return QColor(255, App::instance().r->InRange(0, 255), 255); });
+        gamePanel::firstCounterTint);
     PtsFld = gamePanel::addCounter(
         *this, "PtsFld", {642, 369, 100, 40}, [this] { return curScore; },
-        [] { return QColor(255, 255, App::instance().r->InRange(0, 195)); });
+        gamePanel::secondCounterTint);
     closeCnv = gamePanel::addCloseButton(*this, {617, 446, 150, 30});
 
     StaticText6 =

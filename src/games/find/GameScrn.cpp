@@ -92,10 +92,10 @@ GameScrn::GameScrn()
 
     curScFld = gamePanel::addCounter(
         *this, "curScFld", {642, 206, 100, 40}, [this] { return myCurScore; },
-        [] { return QColor(255, App::instance().r->InRange(0, 255), 255); });
+        gamePanel::firstCounterTint);
     totScFld = gamePanel::addCounter(
         *this, "totScFld", {642, 306, 100, 40}, [this] { return myTotScore; },
-        [] { return QColor(255, 255, App::instance().r->InRange(0, 195)); });
+        gamePanel::secondCounterTint);
 
     closeCnv = gamePanel::addCloseButton(*this, {617, 406, 150, 30});
 

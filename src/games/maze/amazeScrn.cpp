@@ -1,6 +1,5 @@
 #include "games/maze/amazeScrn.h"
 
-#include "app/App.h"
 #include "assets/Assets.h"
 #include "framework/ImplicitInstance.h"
 #include "framework/Sound.h"
@@ -53,7 +52,7 @@ amazeScrn::amazeScrn()
               "InstrTxt");
     moveCtFld = gamePanel::addCounter(
         *this, "moveCtFld", {642, 126, 100, 40}, [this] { return moveCt; },
-        [] { return QColor(255, App::instance().r->InRange(0, 255), 255); });
+        gamePanel::firstCounterTint);
     StaticText1 =
         named(new fw::StaticText(
                   parent, {632, 102, 120, 20}, QStringLiteral("Number of Moves"),
