@@ -105,6 +105,11 @@ public:
     static const QString kDown;
 
 protected:
+    // True while the window closes on behalf of quitting the application, from
+    // its CancelClose through its Close: a window that would open another on
+    // closing does not then.
+    [[nodiscard]] bool closingForQuit() const { return quitting_; }
+
     virtual void Event_Open() {}
     virtual void Event_Close() {}
     virtual bool Event_CancelClose(bool appQuitting);

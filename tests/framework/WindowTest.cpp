@@ -38,6 +38,7 @@ public:
     bool refuse = false;
     int opens = 0;
     int closes = 0;
+    bool closedForQuit = false;
     QString lastKey;
 
 protected:
@@ -46,7 +47,11 @@ protected:
         ++opens;
         events.push_back("window.Open");
     }
-    void Event_Close() override { ++closes; }
+    void Event_Close() override
+    {
+        ++closes;
+        closedForQuit = closingForQuit();
+    }
     bool Event_CancelClose(bool) override { return refuse; }
     bool Event_KeyDown(const QString& key) override
     {
@@ -104,6 +109,7 @@ TEST_F(WindowTest, ClosedWindowIsMadeAfreshAtOnce)
     first->lastKey = QStringLiteral("old state");
     ASSERT_TRUE(first->Close());
     EXPECT_EQ(first->closes, 1);
+    EXPECT_FALSE(first->closedForQuit);
     // The old object may still exist until the event loop deletes it, but the
     // accessor no longer hands it out.
     Probe* second = Probe::instance();
@@ -140,6 +146,7 @@ TEST_F(WindowTest, QuitIsAbandonedWhenAWindowRefusesToClose)
     probe->refuse = false;
     EXPECT_TRUE(app.quit());
     EXPECT_TRUE(probe->isClosed());
+    EXPECT_TRUE(probe->closedForQuit) << "a window closed by the quit knows it in its Close";
     EXPECT_TRUE(other->isClosed());
     EXPECT_EQ(app.closeEvents, 1);
     app.finish();

@@ -138,17 +138,15 @@ void CaptureScrn::Event_Close()
     // The window lingers until it is deleted; its timers must not act for it
     // in the meantime.
     stopTimers();
-    if (quitting_)
+    if (closingForQuit())
         return;
     startScrn::instance()->Show();
 }
 
-bool CaptureScrn::Event_CancelClose(bool appQuitting)
+bool CaptureScrn::Event_CancelClose(bool)
 {
     const fw::Sound* intro = Intro();
-    const bool refused = intro && intro->IsPlaying();
-    quitting_ = appQuitting && !refused;
-    return refused;
+    return intro && intro->IsPlaying();
 }
 
 bool CaptureScrn::Event_KeyDown(const QString& key)

@@ -143,9 +143,6 @@ private:
     QPointer<fw::Timer> introWait;
     // Tibbly's start box, drawn before the intro and placed after it.
     int startBox_ = 0;
-    // Set while the window is asked to close on behalf of quitting, when no
-    // other window should be opened.
-    bool quitting_ = false;
 };
 
 } // namespace tibbly

@@ -142,19 +142,17 @@ void GameScrn::Event_Close()
         newRoundTimer->setMode(0);
     if (pauseTimer)
         pauseTimer->setMode(0);
-    if (quitting_)
+    if (closingForQuit())
         return;
     startScrn::instance()->Show();
     if (scorePending)
         handOverScore();
 }
 
-bool GameScrn::Event_CancelClose(bool appQuitting)
+bool GameScrn::Event_CancelClose(bool)
 {
     const fw::Sound* intro = Intro();
-    const bool refused = intro && intro->IsPlaying();
-    quitting_ = appQuitting && !refused;
-    return refused;
+    return intro && intro->IsPlaying();
 }
 
 bool GameScrn::Event_KeyDown(const QString& key)

@@ -144,10 +144,6 @@ private:
     // Up, down, left, right.
     std::array<QPointer<fw::Canvas>, 4> DirLt;
     QPointer<HelpIcon> helpCnv;
-
-    // Set while the window is asked to close on behalf of quitting, when no
-    // other window should be opened.
-    bool quitting_ = false;
 };
 
 } // namespace tibbly

@@ -102,17 +102,10 @@ void amazeScrn::Event_Open()
     stlFocus->editor()->setFocus();
 }
 
-bool amazeScrn::Event_CancelClose(bool appQuitting)
-{
-    // The maze window never refuses to close.
-    quitting_ = appQuitting;
-    return false;
-}
-
 void amazeScrn::Event_Close()
 {
     stopEverything();
-    if (!quitting_)
+    if (!closingForQuit())
         startScrn::instance()->Show();
 }
 

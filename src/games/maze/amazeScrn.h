@@ -70,7 +70,6 @@ public:
 protected:
     void Event_Open() override;
     void Event_Close() override;
-    bool Event_CancelClose(bool appQuitting) override;
 
 private:
     // Window, controls and menus (amazeScrn.cpp)
@@ -130,9 +129,6 @@ private:
     // The whole file names behind the pop-up's rows, row for row, so that a
     // pick loads the very file that was listed.
     std::vector<QString> gridFiles_;
-    // Set while the window is closed on behalf of quitting, when the start
-    // window must not be shown again.
-    bool quitting_ = false;
 };
 
 } // namespace tibbly

@@ -80,20 +80,17 @@ void createGrid::Event_Open() { drawBoxes(); }
 
 void createGrid::Event_Close()
 {
-    if (!quitting_)
+    if (!closingForQuit())
         startScrn::instance()->Show();
 }
 
-bool createGrid::Event_CancelClose(bool appQuitting)
+bool createGrid::Event_CancelClose(bool)
 {
     // Refusing the close also refuses the quit that asked for it, so the
     // edits survive a Cancel however the close came about. "Don't Save" leaves
     // the edits marked unsaved: when another window then refuses the quit,
     // this one stays open and still asks before they are dropped.
-    if (!mayDropEdits())
-        return true;
-    quitting_ = appQuitting;
-    return false;
+    return !mayDropEdits();
 }
 
 // Menus ----------------------------------------------------------------------

@@ -82,10 +82,6 @@ private:
     QPointer<fw::StaticText> StaticText1;
     QPointer<fw::StaticText> StaticText2;
     QPointer<actionBtn> closeCnv;
-
-    // Set while the window closes on behalf of quitting, when the start
-    // window should not be shown again.
-    bool quitting_ = false;
 };
 
 } // namespace tibbly
