@@ -1,7 +1,6 @@
-#include "AppFixture.h"
+#include "HostWindow.h"
 
 #include "assets/Assets.h"
-#include "framework/Window.h"
 #include "ui/CnvBtn.h"
 #include "ui/actionBtn.h"
 
@@ -10,20 +9,11 @@
 
 #include <gtest/gtest.h>
 
-using testsupport::AppFixture;
+using testsupport::HostWindow;
 using tibbly::actionBtn;
 using tibbly::CnvBtn;
 
 namespace {
-
-fw::Window* newHost()
-{
-    fw::WindowLayout layout;
-    layout.title = QStringLiteral("Buttons");
-    layout.width = 400;
-    layout.height = 300;
-    return new fw::Window(layout);
-}
 
 // The smallest rectangle holding every pixel that passes the test.
 template <class Pred> QRect boundsOf(const QImage& image, Pred pred)
@@ -39,25 +29,24 @@ template <class Pred> QRect boundsOf(const QImage& image, Pred pred)
 } // namespace
 
 // The press offset is the same on both picture buttons.
-template <class Button> class PressOffset : public AppFixture {
+template <class Button> class PressOffset : public HostWindow {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        window = newHost();
+        HostWindow::SetUp();
         button = window->add(new Button(window->content(), {100, 200, 150, 30}));
         // As every host does: move the button back first, then act.
         button->onMouseUp = [this](int x, int y) {
             button->unpress();
             ++mouseUps;
             lastRelease = QPoint(x, y);
-            placeWhenActing = QPoint(button->Left(), button->Top());
+            placeWhenActing = place();
         };
-        window->open();
-        settle();
+        openWindow();
     }
 
-    fw::Window* window = nullptr;
+    [[nodiscard]] QPoint place() const { return {button->Left(), button->Top()}; }
+
     Button* button = nullptr;
     int mouseUps = 0;
     QPoint lastRelease;
@@ -67,23 +56,17 @@ protected:
 using PictureButtonTypes = ::testing::Types<actionBtn, CnvBtn>;
 TYPED_TEST_SUITE(PressOffset, PictureButtonTypes);
 
-TYPED_TEST(PressOffset, PressShiftsTheButtonTwoPixelsRightAndDown)
+TYPED_TEST(PressOffset, PressShiftsTheButtonAndAReleaseOutsideStillReachesTheHostWhichPutsItBack)
 {
     this->button->press(10, 10);
-    EXPECT_EQ(this->button->Left(), 102);
-    EXPECT_EQ(this->button->Top(), 202);
+    EXPECT_EQ(this->place(), QPoint(102, 202));
     EXPECT_EQ(this->mouseUps, 0);
-}
 
-TYPED_TEST(PressOffset, ReleaseOutsideStillReachesTheHostWhichPutsTheButtonBack)
-{
-    this->button->press(10, 10);
     this->button->release(-50, -50);
     EXPECT_EQ(this->mouseUps, 1);
     EXPECT_EQ(this->lastRelease, QPoint(-50, -50));
     EXPECT_EQ(this->placeWhenActing, QPoint(100, 200));
-    EXPECT_EQ(this->button->Left(), 100);
-    EXPECT_EQ(this->button->Top(), 200);
+    EXPECT_EQ(this->place(), QPoint(100, 200));
 }
 
 TYPED_TEST(PressOffset, EveryClickEndsWhereItStarted)
@@ -91,14 +74,14 @@ TYPED_TEST(PressOffset, EveryClickEndsWhereItStarted)
     for (int i = 0; i < 3; ++i)
         this->button->click(5, 5);
     EXPECT_EQ(this->mouseUps, 3);
-    EXPECT_EQ(QPoint(this->button->Left(), this->button->Top()), QPoint(100, 200));
+    EXPECT_EQ(this->place(), QPoint(100, 200));
 }
 
 TYPED_TEST(PressOffset, AReleaseWithoutAPressDoesNotReachTheHost)
 {
     this->button->release(5, 5);
     EXPECT_EQ(this->mouseUps, 0);
-    EXPECT_EQ(QPoint(this->button->Left(), this->button->Top()), QPoint(100, 200));
+    EXPECT_EQ(this->place(), QPoint(100, 200));
 }
 
 TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels)
@@ -116,16 +99,14 @@ TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels)
         EXPECT_EQ(CnvBtn::titleBaseline(c.height), c.baseline) << "height " << c.height;
 }
 
-class CnvBtnPainting : public AppFixture {
+class CnvBtnPainting : public HostWindow {
 protected:
     // The button's look with a red title on no picture: the black copy is the shadow.
     QImage paint(const QString& title, int width)
     {
-        fw::Window* window = newHost();
         auto* button = window->add(new CnvBtn(window->content(), {10, 10, width, 36}));
         button->setParams(title, nullptr, QColor(255, 0, 0), 14);
-        window->open();
-        settle();
+        openWindow();
         return button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     }
 
