@@ -24,6 +24,13 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    // A 4×4 ready rendition of picture 170, all blue.
+    void putBlueRendition() const
+    {
+        QImage blue(4, 4, QImage::Format_ARGB32_Premultiplied);
+        blue.fill(Qt::blue);
+        put(QStringLiteral("picture/170@1x.argb"), fw::rawImageBytes(blue));
+    }
 
 private:
     QTemporaryDir root_;
@@ -31,13 +38,16 @@ private:
 
 } // namespace
 
-TEST_F(EmptyResourceStore, GivesNothingOfAnyKind)
+TEST_F(EmptyResourceStore, AnEmptyOrMissingRootGivesNothingOfAnyKind)
 {
-    const fw::ResourceStore store(root());
-    EXPECT_EQ(store.GetPicture(168), nullptr);
-    EXPECT_EQ(store.GetSound(168), nullptr);
-    EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 168).isEmpty());
-    EXPECT_EQ(store.getCursor(168), nullptr);
+    for (const QString& path : {root(), QStringLiteral("/nonexistent/tibbly/store")}) {
+        SCOPED_TRACE(path.toStdString());
+        const fw::ResourceStore store(path);
+        EXPECT_EQ(store.GetPicture(168), nullptr);
+        EXPECT_EQ(store.GetSound(168), nullptr);
+        EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 168).isEmpty());
+        EXPECT_EQ(store.getCursor(168), nullptr);
+    }
 }
 
 TEST_F(EmptyResourceStore, AsksAgainForAMissingPictureEveryTime)
@@ -49,13 +59,15 @@ TEST_F(EmptyResourceStore, AsksAgainForAMissingPictureEveryTime)
     }
 }
 
-TEST_F(EmptyResourceStore, ADamagedPictureOrCursorGivesNothing)
+TEST_F(EmptyResourceStore, ADamagedPictureOrCursorOrARenditionWithoutItsDrawingGivesNothing)
 {
-    put(QStringLiteral("picture/170.svg"), "<svg this is not");
+    put(QStringLiteral("picture/169.svg"), "<svg this is not");
     put(QStringLiteral("cursor/168.svg"), QByteArray());
+    putBlueRendition();
     const fw::ResourceStore store(root());
-    EXPECT_EQ(store.GetPicture(170), nullptr);
+    EXPECT_EQ(store.GetPicture(169), nullptr);
     EXPECT_EQ(store.getCursor(168), nullptr);
+    EXPECT_EQ(store.GetPicture(170), nullptr);
 }
 
 TEST_F(EmptyResourceStore, ACursorWithADamagedHotSpotPointsFromItsCorner)
@@ -75,32 +87,13 @@ TEST_F(EmptyResourceStore, APictureShowsItsRenditionAtItsOwnSizeAndItsDrawingAtA
     put(QStringLiteral("picture/170.svg"),
         R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4">)"
         R"(<rect width="4" height="4" fill="red"/></svg>)");
-    QImage blue(4, 4, QImage::Format_ARGB32_Premultiplied);
-    blue.fill(Qt::blue);
-    put(QStringLiteral("picture/170@1x.argb"), fw::rawImageBytes(blue));
+    putBlueRendition();
     const fw::ResourceStore store(root());
     const auto picture = store.GetPicture(170);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->size(), QSize(4, 4));
     EXPECT_EQ(picture->image(QSize(4, 4), 1.0).pixelColor(1, 1), QColor(Qt::blue));
     EXPECT_EQ(picture->image(QSize(8, 8), 1.0).pixelColor(3, 3), QColor(Qt::red));
-}
-
-TEST_F(EmptyResourceStore, ARenditionWithoutItsDrawingGivesNothing)
-{
-    QImage blue(4, 4, QImage::Format_ARGB32_Premultiplied);
-    blue.fill(Qt::blue);
-    put(QStringLiteral("picture/170@1x.argb"), fw::rawImageBytes(blue));
-    const fw::ResourceStore store(root());
-    EXPECT_EQ(store.GetPicture(170), nullptr);
-}
-
-TEST(ResourceStore, ARootThatDoesNotExistGivesNothing)
-{
-    const fw::ResourceStore store(QStringLiteral("/nonexistent/tibbly/store"));
-    EXPECT_EQ(store.GetPicture(168), nullptr);
-    EXPECT_TRUE(store.GetResource(QStringLiteral("TEXT"), 171).isEmpty());
-    EXPECT_EQ(store.getCursor(168), nullptr);
 }
 
 TEST(ResourceStore, AnIdTheStoreDoesNotHoldGivesNothing)

@@ -1,7 +1,6 @@
-#include "AppFixture.h"
+#include "HostWindow.h"
 
 #include "assets/Assets.h"
-#include "framework/Window.h"
 #include "ui/CnvBtn.h"
 #include "ui/actionBtn.h"
 #include "ui/qvxCheckBox.h"
@@ -11,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <utility>
 
-using testsupport::AppFixture;
+using testsupport::HostWindow;
 
 namespace {
 
@@ -38,41 +37,18 @@ bool showsFinger(const QWidget* widget)
 
 } // namespace
 
-class ControlCursors : public AppFixture {
-protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        fw::WindowLayout layout;
-        layout.title = QStringLiteral("Cursors");
-        window = new fw::Window(layout);
-    }
-
-    fw::Window* window = nullptr;
-};
+class ControlCursors : public HostWindow {};
 
 TEST_F(ControlCursors, PictureControlsShowTheFingerWhileTheMouseIsOverThem)
 {
-    const struct {
-        const char* what;
-        std::function<QWidget*(QWidget*)> make;
-    } cases[] = {
-        {"actionBtn",
-         [](QWidget* parent) {
-             return new tibbly::actionBtn(parent, {0, 0, 150, 30});
-         }},
-        {"CnvBtn",
-         [](QWidget* parent) {
-             return new tibbly::CnvBtn(parent, {0, 40, 150, 36});
-         }},
-        {"qvxCheckBox",
-         [](QWidget* parent) {
-             return new tibbly::qvxCheckBox(parent, {0, 80, 150, 30});
-         }},
+    QWidget* parent = window->content();
+    const std::pair<const char*, QWidget*> controls[] = {
+        {"actionBtn", new tibbly::actionBtn(parent, {0, 0, 150, 30})},
+        {"CnvBtn", new tibbly::CnvBtn(parent, {0, 40, 150, 36})},
+        {"qvxCheckBox", new tibbly::qvxCheckBox(parent, {0, 80, 150, 30})},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        QWidget* control = c.make(window->content());
+    for (const auto& [what, control] : controls) {
+        SCOPED_TRACE(what);
         EXPECT_FALSE(showsFinger(control));
 
         enter(control);

@@ -1,63 +1,60 @@
-#include "AppFixture.h"
+#include "HostWindow.h"
 
 #include "assets/Assets.h"
-#include "framework/Window.h"
 #include "ui/CnvBtn.h"
 #include "ui/actionBtn.h"
 
 #include <QImage>
 #include <QRect>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
-using testsupport::AppFixture;
+using testsupport::HostWindow;
 using tibbly::actionBtn;
 using tibbly::CnvBtn;
 
 namespace {
 
-fw::Window* newHost()
+// The smallest rectangle holding every pixel near the colour in each channel
+// (the edges of the letters are blended with what lies under them).
+QRect boundsOf(const QImage& image, const QColor& colour)
 {
-    fw::WindowLayout layout;
-    layout.title = QStringLiteral("Buttons");
-    layout.width = 400;
-    layout.height = 300;
-    return new fw::Window(layout);
-}
-
-// The smallest rectangle holding every pixel that passes the test.
-template <class Pred> QRect boundsOf(const QImage& image, Pred pred)
-{
+    const auto near = [](int a, int b) { return std::abs(a - b) < 60; };
     QRect found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (pred(image.pixelColor(x, y)))
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (near(c.red(), colour.red()) && near(c.green(), colour.green()) &&
+                near(c.blue(), colour.blue()))
                 found |= QRect(x, y, 1, 1);
+        }
+    }
     return found;
 }
 
 } // namespace
 
 // The press offset is the same on both picture buttons.
-template <class Button> class PressOffset : public AppFixture {
+template <class Button> class PressOffset : public HostWindow {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        window = newHost();
+        HostWindow::SetUp();
         button = window->add(new Button(window->content(), {100, 200, 150, 30}));
         // As every host does: move the button back first, then act.
         button->onMouseUp = [this](int x, int y) {
             button->unpress();
             ++mouseUps;
             lastRelease = QPoint(x, y);
-            placeWhenActing = QPoint(button->Left(), button->Top());
+            placeWhenActing = place();
         };
-        window->open();
-        settle();
+        openWindow();
     }
 
-    fw::Window* window = nullptr;
+    [[nodiscard]] QPoint place() const { return {button->Left(), button->Top()}; }
+
     Button* button = nullptr;
     int mouseUps = 0;
     QPoint lastRelease;
@@ -67,23 +64,17 @@ protected:
 using PictureButtonTypes = ::testing::Types<actionBtn, CnvBtn>;
 TYPED_TEST_SUITE(PressOffset, PictureButtonTypes);
 
-TYPED_TEST(PressOffset, PressShiftsTheButtonTwoPixelsRightAndDown)
+TYPED_TEST(PressOffset, PressShiftsTheButtonAndAReleaseOutsideStillReachesTheHostWhichPutsItBack)
 {
     this->button->press(10, 10);
-    EXPECT_EQ(this->button->Left(), 102);
-    EXPECT_EQ(this->button->Top(), 202);
+    EXPECT_EQ(this->place(), QPoint(102, 202));
     EXPECT_EQ(this->mouseUps, 0);
-}
 
-TYPED_TEST(PressOffset, ReleaseOutsideStillReachesTheHostWhichPutsTheButtonBack)
-{
-    this->button->press(10, 10);
     this->button->release(-50, -50);
     EXPECT_EQ(this->mouseUps, 1);
     EXPECT_EQ(this->lastRelease, QPoint(-50, -50));
     EXPECT_EQ(this->placeWhenActing, QPoint(100, 200));
-    EXPECT_EQ(this->button->Left(), 100);
-    EXPECT_EQ(this->button->Top(), 200);
+    EXPECT_EQ(this->place(), QPoint(100, 200));
 }
 
 TYPED_TEST(PressOffset, EveryClickEndsWhereItStarted)
@@ -91,14 +82,14 @@ TYPED_TEST(PressOffset, EveryClickEndsWhereItStarted)
     for (int i = 0; i < 3; ++i)
         this->button->click(5, 5);
     EXPECT_EQ(this->mouseUps, 3);
-    EXPECT_EQ(QPoint(this->button->Left(), this->button->Top()), QPoint(100, 200));
+    EXPECT_EQ(this->place(), QPoint(100, 200));
 }
 
 TYPED_TEST(PressOffset, AReleaseWithoutAPressDoesNotReachTheHost)
 {
     this->button->release(5, 5);
     EXPECT_EQ(this->mouseUps, 0);
-    EXPECT_EQ(QPoint(this->button->Left(), this->button->Top()), QPoint(100, 200));
+    EXPECT_EQ(this->place(), QPoint(100, 200));
 }
 
 TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels)
@@ -116,37 +107,23 @@ TEST(CnvBtnTitle, BaselineRuleChangesAboveTwentyFourPixels)
         EXPECT_EQ(CnvBtn::titleBaseline(c.height), c.baseline) << "height " << c.height;
 }
 
-class CnvBtnPainting : public AppFixture {
+class CnvBtnPainting : public HostWindow {
 protected:
     // The button's look with a red title on no picture: the black copy is the shadow.
     QImage paint(const QString& title, int width)
     {
-        fw::Window* window = newHost();
         auto* button = window->add(new CnvBtn(window->content(), {10, 10, width, 36}));
         button->setParams(title, nullptr, QColor(255, 0, 0), 14);
-        window->open();
-        settle();
+        openWindow();
         return button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    }
-
-    static QRect red(const QImage& image)
-    {
-        return boundsOf(image, [](const QColor& c) {
-            return c.red() > 200 && c.green() < 60 && c.blue() < 60;
-        });
-    }
-    static QRect black(const QImage& image)
-    {
-        return boundsOf(
-            image, [](const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; });
     }
 };
 
 TEST_F(CnvBtnPainting, ShadowFallsTwoPixelsRightOfAndBelowTheCentredTitle)
 {
     const QImage image = paint(QStringLiteral("Find Tibbly"), 150);
-    const QRect title = red(image);
-    const QRect shadow = black(image);
+    const QRect title = boundsOf(image, Qt::red);
+    const QRect shadow = boundsOf(image, Qt::black);
     ASSERT_FALSE(title.isEmpty());
     ASSERT_FALSE(shadow.isEmpty());
     EXPECT_NEAR(shadow.right() - title.right(), 2, 1);
@@ -158,8 +135,8 @@ TEST_F(CnvBtnPainting, ShadowFallsTwoPixelsRightOfAndBelowTheCentredTitle)
 TEST_F(CnvBtnPainting, TitleWiderThanTheButtonIsCutByItsEdges)
 {
     const QImage image = paint(QStringLiteral("A title far too long for so narrow a button"), 60);
-    const QRect title = red(image);
+    const QRect title = boundsOf(image, Qt::red);
     ASSERT_FALSE(title.isEmpty());
     EXPECT_EQ(title.left(), 0);
-    EXPECT_EQ(black(image).right(), 59);
+    EXPECT_EQ(boundsOf(image, Qt::black).right(), 59);
 }

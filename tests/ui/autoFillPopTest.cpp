@@ -1,6 +1,5 @@
-#include "AppFixture.h"
+#include "HostWindow.h"
 
-#include "framework/Window.h"
 #include "ui/autoFillPop.h"
 
 #include <QAbstractItemView>
@@ -10,21 +9,17 @@
 
 #include <gtest/gtest.h>
 
-using testsupport::AppFixture;
+using testsupport::HostWindow;
 using tibbly::autoFillPop;
 
-class PlayersPopup : public AppFixture {
+class PlayersPopup : public HostWindow {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        fw::WindowLayout layout;
-        layout.title = QStringLiteral("Players");
-        window = new fw::Window(layout);
+        HostWindow::SetUp();
         popup = window->add(new autoFillPop(window->content(), {10, 10, 200, 24}));
         popup->onChange = [this] { ++changes; };
-        window->open();
-        settle();
+        openWindow();
     }
 
     [[nodiscard]] QStringList rows() const
@@ -42,46 +37,41 @@ protected:
         popup->fillMe();
     }
 
-    fw::Window* window = nullptr;
     autoFillPop* popup = nullptr;
     int changes = 0;
 };
 
-TEST_F(PlayersPopup, ListsThePlayersThenTheAddRowWithTheCurrentPlayerSelected)
+// Each fill replaces the rows of the one before it, the same list twice included.
+TEST_F(PlayersPopup, FillListsThePlayersThenTheAddRowSelectsTheCurrentPlayerAndRaisesNoChange)
 {
-    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 1);
-    EXPECT_EQ(rows(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"),
-                                   QStringLiteral("Add New Player...")}));
-    EXPECT_EQ(popup->ListIndex(), 1);
-    EXPECT_EQ(changes, 0);
-}
-
-TEST_F(PlayersPopup, RefillingReplacesTheRowsAndRaisesNoChange)
-{
-    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 1);
-    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")}, 0);
-    EXPECT_EQ(rows(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"),
-                                   QStringLiteral("Cy"), QStringLiteral("Add New Player...")}));
-    EXPECT_EQ(popup->ListIndex(), 0);
-    popup->fillMe();
-    EXPECT_EQ(popup->ListCount(), 4);
-    EXPECT_EQ(changes, 0);
-}
-
-TEST_F(PlayersPopup, AStoredIndexOutsideThePlayersSelectsNothing)
-{
-    for (const int index : {3, 99, -1}) {
-        SCOPED_TRACE(index);
-        fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, index);
-        EXPECT_EQ(popup->ListCount(), 3);
-        EXPECT_EQ(popup->ListIndex(), -1);
+    const QStringList two{"Ann", "Bob"};
+    const QStringList three{"Ann", "Bob", "Cy"};
+    const struct {
+        QStringList players;
+        int current;
+        int selected;
+    } cases[] = {
+        {two, 1, 1},
+        {three, 0, 0},
+        // The same players again.
+        {three, 0, 0},
+        // A stored index outside the players selects nothing.
+        {two, 3, -1},
+        {two, 99, -1},
+        {two, -1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.players.size() << " players, current " << c.current);
+        fillWith(c.players, c.current);
+        EXPECT_EQ(rows(), c.players + QStringList{"Add New Player..."});
+        EXPECT_EQ(popup->ListIndex(), c.selected);
     }
     EXPECT_EQ(changes, 0);
 }
 
 TEST_F(PlayersPopup, ChoosingARowRaisesChangeOnce)
 {
-    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 0);
+    fillWith({"Ann", "Bob"}, 0);
     popup->choose(2);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(popup->ListIndex(), 2);
@@ -89,7 +79,7 @@ TEST_F(PlayersPopup, ChoosingARowRaisesChangeOnce)
 
 TEST_F(PlayersPopup, WheelAndArrowKeysOverTheClosedPopupChooseNothing)
 {
-    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 0);
+    fillWith({"Ann", "Bob"}, 0);
     const QPointF middle(popup->width() / 2.0, popup->height() / 2.0);
     for (const int delta : {-120, -120, -120, 120}) {
         QWheelEvent wheel(middle, popup->mapToGlobal(middle), {}, {0, delta}, Qt::NoButton,
@@ -108,7 +98,7 @@ TEST_F(PlayersPopup, WheelAndArrowKeysOverTheClosedPopupChooseNothing)
 
 TEST_F(PlayersPopup, ARowPickedInTheOpenListWithReturnIsChosen)
 {
-    fillWith({QStringLiteral("Ann"), QStringLiteral("Bob")}, 0);
+    fillWith({"Ann", "Bob"}, 0);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(popup, &down);
     ASSERT_TRUE(popup->view()->isVisible()) << "an arrow key opens the list";
