@@ -76,14 +76,6 @@ TEST(GridFile, FieldsPastTheBoardAreIgnored)
     EXPECT_EQ(grid, allWalls());
 }
 
-TEST(GridFile, GridFilesAreKnownByTheirEndingInAnyCase)
-{
-    EXPECT_TRUE(isGridFileName(QStringLiteral("Maze.TXT")));
-    EXPECT_TRUE(isGridFileName(QStringLiteral("a.txt")));
-    EXPECT_FALSE(isGridFileName(QStringLiteral("maze")));
-    EXPECT_FALSE(isGridFileName(QStringLiteral("maze.txt.bak")));
-}
-
 // The dialogs offer files by the grid file type; the maze game lists them by
 // their ending. A grid saved through the one must be found by the other.
 TEST(GridFile, FilesOfferedByTheGridTypeAreTheOnesTheMazeGameLists)
