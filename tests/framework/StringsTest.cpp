@@ -28,7 +28,7 @@ TEST(Strings, FormatMasks)
             << c.value << " " << c.mask;
 }
 
-TEST(Strings, ValReadsTheLeadingNumber)
+TEST(Strings, ValReadsTheLeadingNumberAndSameTextIgnoresCase)
 {
     EXPECT_EQ(fw::Val(QStringLiteral("001234")), 1234);
     EXPECT_EQ(fw::Val(QStringLiteral("  42abc")), 42);

@@ -1,54 +1,23 @@
 #include "framework/Clock.h"
 #include "framework/Random.h"
-#include "framework/Sound.h"
 #include "framework/Timer.h"
 
-#include <QBuffer>
 #include <QObject>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
 
-namespace {
-
-QByteArray wav(int sampleRate, int samples)
-{
-    QByteArray data;
-    auto u32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        data.append(b, 4);
-    };
-    auto u16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        data.append(b, 2);
-    };
-    data.append("RIFF");
-    u32(36 + samples * 2);
-    data.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(sampleRate);
-    u32(sampleRate * 2);
-    u16(2);
-    u16(16);
-    data.append("data");
-    u32(samples * 2);
-    data.append(QByteArray(samples * 2, '\0'));
-    return data;
-}
-
-} // namespace
-
-TEST(TestClockTimers, RepeatingTimerFiresEveryPeriod)
-{
+// Timers on the test clock, owned by one object as a window owns its timers.
+class TestClockTimers : public ::testing::Test {
+protected:
     fw::ScopedTestClock clock;
     QObject owner;
+};
+
+TEST_F(TestClockTimers, RepeatingTimerFiresEveryPeriod)
+{
     fw::Timer timer(&owner, 2, 700);
     std::vector<qint64> fired;
     timer.onAction = [&] { fired.push_back(clock->nowMs()); };
@@ -58,10 +27,8 @@ TEST(TestClockTimers, RepeatingTimerFiresEveryPeriod)
     EXPECT_EQ(fired, (std::vector<qint64>{700, 1400, 2100}));
 }
 
-TEST(TestClockTimers, SingleShotFiresOnceAndTurnsItselfOff)
+TEST_F(TestClockTimers, SingleShotFiresOnceAndTurnsItselfOff)
 {
-    fw::ScopedTestClock clock;
-    QObject owner;
     fw::Timer timer(&owner, 1, 300);
     int fired = 0;
     timer.onAction = [&] { ++fired; };
@@ -70,10 +37,8 @@ TEST(TestClockTimers, SingleShotFiresOnceAndTurnsItselfOff)
     EXPECT_EQ(timer.Mode(), 0);
 }
 
-TEST(TestClockTimers, ModeZeroStopsAndChangesInsideActionGovernLaterFirings)
+TEST_F(TestClockTimers, ModeZeroStopsAndChangesInsideActionGovernLaterFirings)
 {
-    fw::ScopedTestClock clock;
-    QObject owner;
     fw::Timer timer(&owner, 2, 100);
     std::vector<qint64> fired;
     timer.onAction = [&] {
@@ -87,11 +52,9 @@ TEST(TestClockTimers, ModeZeroStopsAndChangesInsideActionGovernLaterFirings)
     EXPECT_EQ(fired, (std::vector<qint64>{100, 200, 700}));
 }
 
-TEST(TestClockTimers, TimersHandOverWithoutInterleaving)
+TEST_F(TestClockTimers, TimersHandOverWithoutInterleaving)
 {
     // One timer stopping itself and starting another, as the game pauses do.
-    fw::ScopedTestClock clock;
-    QObject owner;
     fw::Timer first(&owner, 2, 1000);
     fw::Timer second(&owner, 0, 700);
     std::vector<std::pair<char, qint64>> log;
@@ -105,13 +68,12 @@ TEST(TestClockTimers, TimersHandOverWithoutInterleaving)
     EXPECT_EQ(log, (std::vector<std::pair<char, qint64>>{{'a', 1000}, {'b', 1700}, {'b', 2400}}));
 }
 
-TEST(TestClockTimers, DeletedTimerNeverFires)
+TEST_F(TestClockTimers, DeletedTimerNeverFires)
 {
-    fw::ScopedTestClock clock;
     int fired = 0;
     {
-        QObject owner;
-        auto* timer = new fw::Timer(&owner, 2, 10);
+        QObject shortLived;
+        auto* timer = new fw::Timer(&shortLived, 2, 10);
         timer->onAction = [&] { ++fired; };
     }
     clock->advance(100);
@@ -139,22 +101,4 @@ TEST(RandomInRange, SameSeedGivesTheSameSequence)
     fw::Random b(9);
     for (int i = 0; i < 50; ++i)
         ASSERT_EQ(a.InRange(0, 223), b.InRange(0, 223));
-}
-
-TEST(SoundLength, ReadFromTheWavHeader)
-{
-    EXPECT_EQ(fw::wavLengthMs(wav(22050, 22050)), 1000);
-    EXPECT_EQ(fw::wavLengthMs(wav(44100, 4410)), 100);
-    EXPECT_EQ(fw::wavLengthMs(QByteArray("RIFF")), -1);
-    EXPECT_EQ(fw::wavLengthMs(QByteArray("not a wav at all, not at all")), -1);
-    // A data chunk that claims more than the file holds counts what is there.
-    EXPECT_EQ(fw::wavLengthMs(wav(22050, 22050).left(44 + 22050)), 500);
-}
-
-TEST(SoundLength, MissingFileIsASilentSoundThatNeverPlays)
-{
-    fw::ScopedTestClock clock;
-    fw::Sound missing(QStringLiteral(":/nowhere.wav"));
-    missing.Play();
-    EXPECT_FALSE(missing.IsPlaying());
 }

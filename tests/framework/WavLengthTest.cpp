@@ -1,3 +1,4 @@
+#include "framework/Clock.h"
 #include "framework/Sound.h"
 
 #include <QByteArray>
@@ -36,10 +37,11 @@ QByteArray chunk(const char* id, const QByteArray& body)
     return chunk(id, body, static_cast<quint32>(body.size()));
 }
 
-// A format chunk of mono 16-bit sound at 8000 frames a second: 16000 bytes a second.
-QByteArray format(quint16 tag = 1)
+// A format chunk of mono 16-bit sound, by default at 8000 frames a second:
+// 16000 bytes a second.
+QByteArray format(quint16 tag = 1, quint32 rate = 8000)
 {
-    return chunk("fmt ", le16(tag) + le16(1) + le32(8000) + le32(16000) + le16(2) + le16(16));
+    return chunk("fmt ", le16(tag) + le16(1) + le32(rate) + le32(rate * 2) + le16(2) + le16(16));
 }
 
 QByteArray riff(const QByteArray& chunks)
@@ -52,9 +54,18 @@ const QByteArray kHalfSecond(8000, '\0');
 
 } // namespace
 
-TEST(WavLength, ReadsTheLengthOfAWellFormedFile)
+TEST(WavLength, ReadsTheLengthOfAWellFormedFileAtItsOwnRate)
 {
-    EXPECT_EQ(fw::wavLengthMs(riff(format() + chunk("data", kHalfSecond))), 500);
+    const struct {
+        quint32 rate;
+        int bytes;
+        qint64 ms;
+    } cases[] = {{8000, 8000, 500}, {22050, 44100, 1000}, {44100, 8820, 100}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rate);
+        const QByteArray data = chunk("data", QByteArray(c.bytes, '\0'));
+        EXPECT_EQ(fw::wavLengthMs(riff(format(1, c.rate) + data)), c.ms);
+    }
 }
 
 TEST(WavLength, SkipsChunksItDoesNotKnowIncludingOddSizedOnes)
@@ -71,6 +82,8 @@ TEST(WavLength, DamagedFilesGiveNoLength)
     } cases[] = {
         {"empty", QByteArray()},
         {"shorter than the header", QByteArray("RIFF\x10\0\0", 7)},
+        {"the tag alone", QByteArray("RIFF")},
+        {"text", QByteArray("not a wav at all, not at all")},
         {"header only", riff(QByteArray())},
         {"not RIFF", "RIFX" + riff(format() + chunk("data", kHalfSecond)).mid(4)},
         {"not WAVE", riff(format() + chunk("data", kHalfSecond)).replace("WAVE", "AVI ")},
@@ -113,9 +126,14 @@ TEST(WavLength, AChunkSizeNearTheTopOfTheRangeEndsTheSearch)
     }
 }
 
-TEST(WavLength, ASoundFromAFileThatIsNotAWavIsSilentAndHasNoLength)
+TEST(WavLength, ASoundFromAMissingFileOrOneThatIsNotAWavIsSilentAndNeverPlays)
 {
-    const fw::Sound sound(QStringLiteral(":/store/TEXT/171.txt"));
-    EXPECT_EQ(sound.lengthMs(), 0);
-    EXPECT_FALSE(sound.IsPlaying());
+    const fw::ScopedTestClock clock;
+    for (const char* path : {":/nowhere.wav", ":/store/TEXT/171.txt"}) {
+        SCOPED_TRACE(path);
+        fw::Sound sound{QString::fromLatin1(path)};
+        EXPECT_EQ(sound.lengthMs(), 0);
+        sound.Play();
+        EXPECT_FALSE(sound.IsPlaying());
+    }
 }

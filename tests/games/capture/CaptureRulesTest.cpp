@@ -1,3 +1,5 @@
+#include "CaptureGameFixture.h"
+
 #include "games/capture/CaptureRules.h"
 
 #include <gtest/gtest.h>
@@ -6,13 +8,9 @@
 #include <set>
 
 using namespace tibbly::captureRules;
+using namespace capturetest;
 
 namespace {
-
-constexpr int kUp = 0;
-constexpr int kRight = 1;
-constexpr int kDown = 2;
-constexpr int kLeft = 3;
 
 // Answers draws from a list and counts them.
 struct Draws {
@@ -29,64 +27,47 @@ struct Draws {
 
 } // namespace
 
-TEST(CaptureRules, StepsStopAtTheFourEdgesAndCornersAndNeverWrapIntoTheNextRow)
+// The last clicked box is judged before the edges and the walls, so that
+// even a box reached only by wrapping (right from 15 to 16) is re-walled; an
+// edge never wraps into the next row, and no box off the board is looked at,
+// even where the last clicked box holds one (left from 0 aims at -1, kNoBox).
+TEST(CaptureRules, StepsReWallTheLastClickedBoxThenStopAtEdgesThenAtWalls)
 {
+    using enum StepOutcome;
     struct Case {
         int from;
         int dir;
+        int lastClicked;
+        bool allWalls;
         StepOutcome outcome;
-        int target;
+        int target; // for Moved and ReWall only
     };
     const Case cases[] = {
-        {0, kUp, StepOutcome::Edge, 0},         {0, kLeft, StepOutcome::Edge, 0},
-        {0, kRight, StepOutcome::Moved, 1},     {0, kDown, StepOutcome::Moved, 16},
-        {223, kDown, StepOutcome::Edge, 0},     {223, kRight, StepOutcome::Edge, 0},
-        {223, kUp, StepOutcome::Moved, 207},    {223, kLeft, StepOutcome::Moved, 222},
-        {15, kRight, StepOutcome::Edge, 0},     {16, kLeft, StepOutcome::Edge, 0},
-        {208, kDown, StepOutcome::Edge, 0},     {15, kUp, StepOutcome::Edge, 0},
-        {100, kRight, StepOutcome::Moved, 101}, {100, kUp, StepOutcome::Moved, 84},
+        {0, kUp, kNoBox, false, Edge, 0},         {0, kLeft, kNoBox, false, Edge, 0},
+        {0, kRight, kNoBox, false, Moved, 1},     {0, kDown, kNoBox, false, Moved, 16},
+        {223, kDown, kNoBox, false, Edge, 0},     {223, kRight, kNoBox, false, Edge, 0},
+        {223, kUp, kNoBox, false, Moved, 207},    {223, kLeft, kNoBox, false, Moved, 222},
+        {15, kRight, kNoBox, false, Edge, 0},     {16, kLeft, kNoBox, false, Edge, 0},
+        {208, kDown, kNoBox, false, Edge, 0},     {15, kUp, kNoBox, false, Edge, 0},
+        {100, kRight, kNoBox, false, Moved, 101}, {100, kUp, kNoBox, false, Moved, 84},
+        {223, kRight, 224, false, Edge, 0},       {0, kUp, -16, false, Edge, 0},
+        {223, kDown, 239, false, Edge, 0},        {20, kRight, 21, false, ReWall, 21},
+        {20, kRight, 21, true, ReWall, 21},       {15, kRight, 16, false, ReWall, 16},
+        {20, kRight, 22, true, Wall, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " dir " << c.dir << " last " << c.lastClicked);
         std::set<int> asked;
-        const Step step = judgeStep(c.from, c.dir, kNoBox, [&](int box) {
+        const Step step = judgeStep(c.from, c.dir, c.lastClicked, [&](int box) {
             asked.insert(box);
-            return false;
+            return c.allWalls;
         });
-        EXPECT_EQ(step.outcome, c.outcome) << c.from << " dir " << c.dir;
-        if (c.outcome == StepOutcome::Moved) {
-            EXPECT_EQ(step.target, c.target) << c.from << " dir " << c.dir;
-        } else {
+        EXPECT_EQ(step.outcome, c.outcome);
+        if (c.outcome == Moved || c.outcome == ReWall) {
+            EXPECT_EQ(step.target, c.target);
+        } else if (c.outcome == Edge) {
             EXPECT_TRUE(asked.empty()) << "an edge step looked at box " << *asked.begin();
         }
-    }
-}
-
-TEST(CaptureRules, TheLastClickedBoxIsReWalledBeforeTheEdgeAndWallTests)
-{
-    auto neverWall = [](int) { return false; };
-    auto allWalls = [](int) { return true; };
-    EXPECT_EQ(judgeStep(20, kRight, 21, neverWall), (Step{StepOutcome::ReWall, 21}));
-    EXPECT_EQ(judgeStep(20, kRight, 21, allWalls), (Step{StepOutcome::ReWall, 21}));
-    // Stepping right from column 15 reaches the next row's first box only by
-    // wrapping, yet that box is re-walled when it was the last one clicked.
-    EXPECT_EQ(judgeStep(15, kRight, 16, neverWall), (Step{StepOutcome::ReWall, 16}));
-    EXPECT_EQ(judgeStep(20, kRight, 22, allWalls).outcome, StepOutcome::Wall);
-}
-
-TEST(CaptureRules, NoStepEverTouchesABoxOffTheBoardWhateverTheLastClickedBoxHolds)
-{
-    // Left from box 0 aims at -1, which is also "no click yet"; right from
-    // 223 aims at 224.
-    for (const auto& [from, dir, lastClicked] :
-         {std::tuple{0, kLeft, kNoBox}, std::tuple{223, kRight, 224}, std::tuple{0, kUp, -16},
-          std::tuple{223, kDown, 239}}) {
-        bool asked = false;
-        const Step step = judgeStep(from, dir, lastClicked, [&](int) {
-            asked = true;
-            return false;
-        });
-        EXPECT_EQ(step.outcome, StepOutcome::Edge) << from << " dir " << dir;
-        EXPECT_FALSE(asked);
     }
 }
 

@@ -60,8 +60,7 @@ TEST_F(ClickRules, LightsPointTowardsTibblyFromEveryDirection)
     EXPECT_EQ(game->state().myCurScore, 1000 - clicks * 100);
     EXPECT_EQ(game->state().dirColor, lights);
     EXPECT_EQ(shownOn(game->state().theTarget), tibbly::TibblyFind());
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
-              QStringLiteral("You found him!!!"));
+    EXPECT_EQ(instruction(), QStringLiteral("You found him!!!"));
     EXPECT_FALSE(game->state().allowClick);
 }
 
@@ -77,7 +76,7 @@ TEST_F(ClickRules, ClickOnAMarkedBoxBeepsAndCostsPointsButIsNotCounted)
     EXPECT_EQ(game->state().clickCt, 1);
     EXPECT_EQ(game->state().myCurScore, 800);
     EXPECT_EQ(game->state().dirColor, lightsAfterMiss);
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(), kHint);
+    EXPECT_EQ(instruction(), kHint);
     EXPECT_EQ(timesPlayed(tibbly::Pop()), 1);
 
     // The points left reach the total two seconds after Tibbly is found.
@@ -101,8 +100,7 @@ TEST_F(ClickRules, TenthCountedClickEndsTheRoundWithNoPoints)
     EXPECT_EQ(shownOn(9), tibbly::newbox10());
     EXPECT_EQ(game->state().dirColor[0], tibbly::redLt2());
     EXPECT_EQ(game->state().myCurScore, 0);
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
-              QStringLiteral("Sorry, too many clicks."));
+    EXPECT_EQ(instruction(), QStringLiteral("Sorry, too many clicks."));
     EXPECT_EQ(shownOn(game->state().theTarget), tibbly::TibblyFind());
     EXPECT_FALSE(game->state().allowClick);
 
@@ -121,7 +119,7 @@ TEST_F(ClickRules, BonusMultipliesOnEveryClickByItsLowerSlotAndSticksAtTheTopOfT
     click(60);
     EXPECT_EQ(game->state().myCurScore, 1000 * 3 - 100);
     EXPECT_EQ(shownOn(60), tibbly::ThreeX());
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(), kHint);
+    EXPECT_EQ(instruction(), kHint);
     click(60);
     EXPECT_EQ(game->state().myCurScore, 2900 * 3 - 100);
     EXPECT_EQ(game->state().clickCt, 0);
@@ -144,8 +142,7 @@ TEST_F(ClickRules, BadeeEndsTheGameWithTheEarlierRoundsTotal)
     open();
     playRoundFoundAtFirstClick();
     clock->advance(kIntroMs);
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
-              QStringLiteral("Click on any box to begin."));
+    EXPECT_EQ(instruction(), QStringLiteral("Click on any box to begin."));
 
     click(150);
     EXPECT_EQ(game->state().myCurScore, 2000 * 2 - 200);
@@ -162,8 +159,7 @@ TEST_F(ClickRules, BadeeEndsTheGameWithTheEarlierRoundsTotal)
     EXPECT_EQ(timesPlayed(tibbly::Bye()), 1);
     EXPECT_EQ(fw::openImplicitInstance<tibbly::ResultsScrn>(), nullptr);
     clock->advance(1000);
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
-              QStringLiteral("Bye, Bye"));
+    EXPECT_EQ(instruction(), QStringLiteral("Bye, Bye"));
     auto* results = fw::openImplicitInstance<tibbly::ResultsScrn>();
     ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->handedScore(), 1000);

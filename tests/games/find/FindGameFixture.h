@@ -75,6 +75,11 @@ protected:
         return game->control<fw::Canvas>(QStringLiteral("theBox"), box)->Backdrop();
     }
 
+    [[nodiscard]] QString instruction() const
+    {
+        return game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text();
+    }
+
     GameScrn* game = nullptr;
 };
 

@@ -72,8 +72,7 @@ TEST_F(GameFlow, TenRoundsFoundAtFirstClickTotal55000AndReachTheHighScoreTable)
     EXPECT_EQ(game->state().roundCt, 11);
     EXPECT_EQ(game->state().myTotScore, 55000);
     EXPECT_EQ(tibbly::Globals::gTotalScore, 55000);
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
-              QStringLiteral("Congratulations, Unknown. You finished a game!"));
+    EXPECT_EQ(instruction(), QStringLiteral("Congratulations, Unknown. You finished a game!"));
     EXPECT_EQ(timesPlayed(tibbly::TaDa()), 1);
 
     clock->advance(kGameOverPauseMs);
@@ -212,11 +211,10 @@ TEST_F(GameFlow, HelpIconReleasedAnywhereOpensTheFindHelpAndMovesBack)
 {
     script(plainRound(1, 37));
     open();
-    game->control<fw::Canvas>(QStringLiteral("helpCnv"))->press(4, 4);
-    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Left(), 678);
-    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Top(), 479);
-    game->control<fw::Canvas>(QStringLiteral("helpCnv"))->release(-300, 200);
-    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Left(), 676);
-    EXPECT_EQ(game->control<fw::Canvas>(QStringLiteral("helpCnv"))->Top(), 477);
+    auto* help = game->control<fw::Canvas>(QStringLiteral("helpCnv"));
+    help->press(4, 4);
+    EXPECT_EQ(help->pos(), QPoint(678, 479));
+    help->release(-300, 200);
+    EXPECT_EQ(help->pos(), QPoint(676, 477));
     EXPECT_TRUE(helpIsOpen());
 }

@@ -56,8 +56,7 @@ TEST_F(RoundSetup, IntroShowsDecoysThenTheBadeesThenOpensTheClicks)
     EXPECT_TRUE(game->state().allowClick);
     EXPECT_EQ(shownOn(200), tibbly::NewBox2());
     EXPECT_EQ(game->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(game->control<fw::StaticText>(QStringLiteral("InstrTxt"))->Text(),
-              QStringLiteral("Welcome, Unknown. Click on any box to begin."));
+    EXPECT_EQ(instruction(), QStringLiteral("Welcome, Unknown. Click on any box to begin."));
 }
 
 TEST_F(RoundSetup, ClicksDuringTheIntroAreIgnored)

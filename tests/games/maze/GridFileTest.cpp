@@ -7,29 +7,34 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+
 namespace {
 
 using namespace tibbly::gridFile;
 
-Grid allPaths() { return Grid{}; }
+Grid allWalls()
+{
+    Grid grid;
+    grid.fill(true);
+    return grid;
+}
 
-Grid readFrom(const QByteArray& content, Grid grid = allPaths())
+Grid readFrom(const QByteArray& content, Grid grid = Grid{})
 {
     applyLine(firstLine(content), grid);
     return grid;
 }
 
-TEST(GridFile, FreshGridIs224ZerosOnOneLine)
+TEST(GridFile, GridIsOneLineOfFieldsAndRoundTrips)
 {
-    const QByteArray line = lineOf(allPaths());
-    EXPECT_EQ(line.size(), 447);
-    EXPECT_EQ(line.count(','), 223);
-    EXPECT_EQ(line.count('0'), 224);
-}
-
-TEST(GridFile, DrawnGridRoundTrips)
-{
-    Grid grid = allPaths();
+    EXPECT_EQ(lineOf(Grid{}), QByteArray("0,").repeated(223) + "0");
+    Grid grid{};
     for (int box : {0, 1, 17, 100, 222, 223})
         grid[static_cast<std::size_t>(box)] = true;
     EXPECT_EQ(readFrom(lineOf(grid)), grid);
@@ -37,26 +42,20 @@ TEST(GridFile, DrawnGridRoundTrips)
 
 TEST(GridFile, ShortLineSetsItsBoxesAndKeepsTheRest)
 {
-    Grid before;
-    before.fill(true);
-    const Grid after = readFrom("1,0,0,0,0,0,0,0,0,0", before);
-    EXPECT_TRUE(after[0]);
-    for (int box = 1; box < 10; ++box)
-        EXPECT_FALSE(after[static_cast<std::size_t>(box)]) << box;
-    for (int box = 10; box < 224; ++box)
-        EXPECT_TRUE(after[static_cast<std::size_t>(box)]) << box;
+    Grid expected = allWalls();
+    std::fill(expected.begin() + 1, expected.begin() + 10, false);
+    EXPECT_EQ(readFrom("1,0,0,0,0,0,0,0,0,0", allWalls()), expected);
     // The maze game repaints exactly the boxes a line set.
-    EXPECT_EQ(applyLine("1,0,0,0,0,0,0,0,0,0", before), 10);
-    EXPECT_EQ(applyLine("", before), 1);
+    Grid grid = allWalls();
+    EXPECT_EQ(applyLine("1,0,0,0,0,0,0,0,0,0", grid), 10);
+    EXPECT_EQ(applyLine("", grid), 1);
 }
 
 TEST(GridFile, OnlyAPlainOneIsAWall)
 {
-    const Grid grid = readFrom("true,01, 1,1 ,,1,x");
-    for (int box = 0; box < 5; ++box)
-        EXPECT_FALSE(grid[static_cast<std::size_t>(box)]) << box;
-    EXPECT_TRUE(grid[5]);
-    EXPECT_FALSE(grid[6]);
+    Grid expected{};
+    expected[5] = true;
+    EXPECT_EQ(readFrom("true,01, 1,1 ,,1,x"), expected);
 }
 
 TEST(GridFile, LineEndsAreCutWhateverTheSystem)
@@ -66,20 +65,25 @@ TEST(GridFile, LineEndsAreCutWhateverTheSystem)
     EXPECT_FALSE(readFrom("0,1\r1,1")[2]);
     EXPECT_FALSE(readFrom("0,1\n1,1")[2]);
     EXPECT_TRUE(readFrom("0,1")[1]);
-    EXPECT_EQ(readFrom(""), allPaths());
+    EXPECT_EQ(readFrom(""), Grid{});
 }
 
 TEST(GridFile, FieldsPastTheBoardAreIgnored)
 {
-    QByteArray line;
-    for (int i = 0; i < 300; ++i)
-        line += i ? ",1" : "1";
-    Grid grid;
-    grid.fill(false);
-    grid = readFrom(line, grid);
-    for (bool wall : grid)
-        EXPECT_TRUE(wall);
+    const QByteArray line = "1" + QByteArray(",1").repeated(299);
+    Grid grid{};
     EXPECT_EQ(applyLine(line, grid), 224);
+    EXPECT_EQ(grid, allWalls());
+}
+
+// The dialogs offer files by the grid file type; the maze game lists them by
+// their ending. A grid saved through the one must be found by the other.
+TEST(GridFile, FilesOfferedByTheGridTypeAreTheOnesTheMazeGameLists)
+{
+    tibbly::FileTypes1::_Initialize();
+    const tibbly::FileType& type = tibbly::FileTypes1::pMazeFile;
+    EXPECT_TRUE(isGridFileName(QStringLiteral("maze") + type.Extensions));
+    EXPECT_TRUE(type.dialogFilter().contains(QStringLiteral("*") + type.Extensions));
 }
 
 class GridFileOnDisk : public ::testing::Test {
@@ -91,23 +95,44 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    QByteArray content(const char* name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     QTemporaryDir dir;
 };
 
 TEST_F(GridFileOnDisk, SaveWritesOneLineWithLfAndLoadsBack)
 {
-    Grid grid = allPaths();
+    Grid grid{};
     grid[42] = true;
     ASSERT_TRUE(save(path("maze.txt"), grid));
-    QFile file(path("maze.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.endsWith(",0\n"));
-    EXPECT_EQ(bytes.count('\n'), 1);
-    Grid back;
-    back.fill(true);
+    EXPECT_EQ(content("maze.txt"), lineOf(grid) + '\n');
+    Grid back = allWalls();
     ASSERT_TRUE(load(path("maze.txt"), back));
     EXPECT_EQ(back, grid);
+}
+
+// A child process that may write only 100 bytes to any file is killed while
+// it saves a 448-byte grid, as a crash or a power cut would cut it short.
+TEST_F(GridFileOnDisk, SaveCutShortByACrashLeavesTheOldGridWhole)
+{
+    Grid old{};
+    old[7] = true;
+    ASSERT_TRUE(save(path("maze.txt"), old));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{100, 100};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(save(path("maze.txt"), allWalls()) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "the save should have been cut short";
+    EXPECT_EQ(content("maze.txt"), lineOf(old) + '\n');
 }
 
 TEST_F(GridFileOnDisk, HugeLineWithoutEndReadsOnlyItsStart)
@@ -120,30 +145,19 @@ TEST_F(GridFileOnDisk, HugeLineWithoutEndReadsOnlyItsStart)
 
 TEST_F(GridFileOnDisk, MissingFileOrFolderFailsAndLeavesTheGrid)
 {
-    Grid grid;
-    grid.fill(true);
+    Grid grid = allWalls();
     EXPECT_FALSE(load(path("none.txt"), grid));
     EXPECT_FALSE(load(dir.path(), grid));
-    for (bool wall : grid)
-        EXPECT_TRUE(wall);
+    EXPECT_EQ(grid, allWalls());
 }
 
-TEST(GridFile, GridFilesAreKnownByTheirEndingInAnyCase)
+TEST_F(GridFileOnDisk, DialogsStartInTheGridsFolderMadeWhenMissingElseAtHome)
 {
-    EXPECT_TRUE(isGridFileName(QStringLiteral("Maze.TXT")));
-    EXPECT_TRUE(isGridFileName(QStringLiteral("a.txt")));
-    EXPECT_FALSE(isGridFileName(QStringLiteral("maze")));
-    EXPECT_FALSE(isGridFileName(QStringLiteral("maze.txt.bak")));
-}
-
-// The dialogs offer files by the grid file type; the maze game lists them by
-// their ending. A grid saved through the one must be found by the other.
-TEST(GridFile, FilesOfferedByTheGridTypeAreTheOnesTheMazeGameLists)
-{
-    tibbly::FileTypes1::_Initialize();
-    const tibbly::FileType& type = tibbly::FileTypes1::pMazeFile;
-    EXPECT_TRUE(isGridFileName(QStringLiteral("maze") + type.Extensions));
-    EXPECT_TRUE(type.dialogFilter().contains(QStringLiteral("*") + type.Extensions));
+    EXPECT_EQ(dialogFolder(path("Grids")), path("Grids"));
+    EXPECT_TRUE(QDir(path("Grids")).exists());
+    write("plain", QByteArray());
+    EXPECT_EQ(dialogFolder(path("plain")), QDir::homePath());
+    EXPECT_EQ(dialogFolder(path("plain/Grids")), QDir::homePath());
 }
 
 } // namespace

@@ -40,13 +40,7 @@ inline QByteArray gridLine(std::initializer_list<int> walls = {})
     return line;
 }
 
-inline QByteArray allWalls()
-{
-    QByteArray line("1");
-    for (int box = 1; box < 224; ++box)
-        line += ",1";
-    return line;
-}
+inline QByteArray allWalls() { return "1" + QByteArray(",1").repeated(223); }
 
 // A maze window on the test clock, reading grids from a folder of the test's
 // own, its draws answered from a script and every sound it plays recorded.
@@ -84,6 +78,13 @@ protected:
             random->expect(0, listed - 1, pick);
         scriptBadees(badees);
     }
+    // The folder's one grid, walled in the given boxes, and a game start on it.
+    void scriptOneGrid(int breakPoint, std::initializer_list<int> walls = {},
+                       std::initializer_list<int> badees = {100, 101, 102})
+    {
+        writeGrid(QStringLiteral("maze.txt"), gridLine(walls));
+        scriptStart(breakPoint, 1, 0, badees);
+    }
     void scriptBadees(std::initializer_list<int> badees)
     {
         for (int box : badees)
@@ -105,11 +106,13 @@ protected:
     }
 
     // Types a key into the key field, as the player would.
-    void press(Qt::Key key)
+    void press(Qt::Key key, int times = 1)
     {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(
-            game->control<fw::EditField>(QStringLiteral("stlFocus"))->editor(), &event);
+        for (int i = 0; i < times; ++i) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(
+                game->control<fw::EditField>(QStringLiteral("stlFocus"))->editor(), &event);
+        }
     }
     // Presses the key n times, waiting out any break that a move starts.
     void walk(Qt::Key key, int n)

@@ -17,8 +17,7 @@ const QString kWelcome = QStringLiteral(
 
 TEST_F(MazeGame, WalkingHomeWinsWithoutCountingTheLastStep)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(12, 1, 0, {100, 101, 102});
+    scriptOneGrid(12);
     scriptBreak({100, 101, 102, 103}, 12);
     scriptBreak({100, 101, 102, 103, 104, 105}, 12);
     openAndPlay();
@@ -40,8 +39,7 @@ TEST_F(MazeGame, WalkingHomeWinsWithoutCountingTheLastStep)
 
 TEST_F(MazeGame, EdgesAndWallsSoundButCountNothing)
 {
-    writeGrid(QStringLiteral("walled.txt"), gridLine({1}));
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4, {1});
     openAndPlay();
     press(Qt::Key_Up);
     press(Qt::Key_Left);
@@ -55,8 +53,7 @@ TEST_F(MazeGame, EdgesAndWallsSoundButCountNothing)
 
 TEST_F(MazeGame, StepOntoHiddenBadeeLosesAndShowsThemAll)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(12, 1, 0, {16, 101, 102});
+    scriptOneGrid(12, {}, {16, 101, 102});
     openAndPlay();
     ASSERT_FALSE(game->state().badeesVisible);
     played.clear();
@@ -73,13 +70,11 @@ TEST_F(MazeGame, StepOntoHiddenBadeeLosesAndShowsThemAll)
 
 TEST_F(MazeGame, BreakComesAfterExactlyBreakPointCountedMovesAndHoldsTheKeys)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4);
     scriptBreak({110, 111, 112}, 9);
     openAndPlay();
     press(Qt::Key_Up);
-    for (int i = 0; i < 3; ++i)
-        press(Qt::Key_Right);
+    press(Qt::Key_Right, 3);
     EXPECT_TRUE(game->state().inProgress);
     press(Qt::Key_Right);
     EXPECT_FALSE(game->state().inProgress);
@@ -105,8 +100,7 @@ TEST_F(MazeGame, BreakComesAfterExactlyBreakPointCountedMovesAndHoldsTheKeys)
 
 TEST_F(MazeGame, ReturnAndEnterCloseOnlyWhileNoMovesAreTaken)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4);
     openAndPlay();
     press(Qt::Key_Return);
     press(Qt::Key_Enter);
@@ -114,8 +108,7 @@ TEST_F(MazeGame, ReturnAndEnterCloseOnlyWhileNoMovesAreTaken)
 
     // Into a break: the keys now close the window.
     scriptBreak({110, 111, 112}, 9);
-    for (int i = 0; i < 4; ++i)
-        press(Qt::Key_Right);
+    press(Qt::Key_Right, 4);
     ASSERT_FALSE(game->state().inProgress);
     press(Qt::Key_Enter);
     EXPECT_TRUE(game->isClosed());
@@ -124,8 +117,7 @@ TEST_F(MazeGame, ReturnAndEnterCloseOnlyWhileNoMovesAreTaken)
 
 TEST_F(MazeGame, DuringTheIntroArrowsMoveNothingAndReturnCloses)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4);
     open();
     clock->advance(kStartMs + 6000);
     press(Qt::Key_Right);
@@ -136,8 +128,7 @@ TEST_F(MazeGame, DuringTheIntroArrowsMoveNothingAndReturnCloses)
 
 TEST_F(MazeGame, ClosingDuringTheIntroStopsEveryTimerAndSound)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4);
     open();
     clock->advance(kStartMs + 3000);
     ASSERT_TRUE(game->state().badeesVisible);
@@ -152,8 +143,7 @@ TEST_F(MazeGame, ClosingDuringTheIntroStopsEveryTimerAndSound)
 
 TEST_F(MazeGame, NewDuringPlayKeepsMovesUntilTheStartTimerFires)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(12, 1, 0, {100, 101, 102});
+    scriptOneGrid(12);
     openAndPlay();
     ASSERT_TRUE(game->menuCommand(QStringLiteral("FileNew")));
     press(Qt::Key_Right);
@@ -174,12 +164,10 @@ TEST_F(MazeGame, NewDuringPlayKeepsMovesUntilTheStartTimerFires)
 
 TEST_F(MazeGame, NewDuringABreakEndsItAndRunsAWholeIntro)
 {
-    writeGrid(QStringLiteral("open.txt"), gridLine());
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4);
     scriptBreak({110, 111, 112}, 9);
     openAndPlay();
-    for (int i = 0; i < 4; ++i)
-        press(Qt::Key_Right);
+    press(Qt::Key_Right, 4);
     clock->advance(500);
     ASSERT_TRUE(game->menuCommand(QStringLiteral("FileNew")));
     scriptStart(5, 1, 0, {103, 104, 105});
@@ -196,8 +184,7 @@ TEST_F(MazeGame, NewDuringABreakEndsItAndRunsAWholeIntro)
 
 TEST_F(MazeGame, WallInBoxZeroStillStartsTibblyThere)
 {
-    writeGrid(QStringLiteral("odd.txt"), gridLine({0}));
-    scriptStart(4, 1, 0, {100, 101, 102});
+    scriptOneGrid(4, {0});
     openAndPlay();
     EXPECT_TRUE(game->state().boxBlock[0]);
     EXPECT_EQ(game->state().tibblyPos, 0);
@@ -221,10 +208,10 @@ TEST_F(MazeGame, AllWallGridPlacesNoBadeeAndAShortGridKeepsTheWallsPastIt)
     random->expect(4, 12, 6);
     scriptBadees({50, 1, 2, 3});
     popup()->choose(1);
-    for (int box = 0; box < 10; ++box)
-        EXPECT_FALSE(game->state().boxBlock[static_cast<std::size_t>(box)]) << box;
-    for (int box = 10; box < 224; ++box)
-        EXPECT_TRUE(game->state().boxBlock[static_cast<std::size_t>(box)]) << box;
+    tb::gridFile::Grid walls;
+    walls.fill(true);
+    std::fill_n(walls.begin(), 10, false);
+    EXPECT_EQ(game->state().boxBlock, walls);
     EXPECT_EQ(game->state().badeePos, (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

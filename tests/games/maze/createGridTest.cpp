@@ -18,8 +18,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        QFile plain(path("plain"));
-        ASSERT_TRUE(plain.open(QIODevice::WriteOnly)); // a file where a folder is wanted
+        write("plain", QByteArray()); // a file where a folder is wanted
         editor = createGrid::instance();
     }
     [[nodiscard]] bool wall(int box) const
@@ -31,6 +30,12 @@ protected:
     [[nodiscard]] QString path(const char* name) const
     {
         return dir.filePath(QString::fromLatin1(name));
+    }
+    void write(const char* name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
     [[nodiscard]] QByteArray content(const char* name) const
     {
@@ -67,10 +72,7 @@ TEST_F(GridEditor, HeroAndHomeBeepWhileABoxClickedTwiceIsAPathAgainAndStaysDirty
 TEST_F(GridEditor, OpenedFileSetsOnlyItsBoxesAndAWallOnTheHeroIsWrittenBack)
 {
     click(12);
-    QFile file(path("short.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1,0,1,0,0,0,0,0,0,0\r\n");
-    file.close();
+    write("short.txt", "1,0,1,0,0,0,0,0,0,0\r\n");
     dialogs.answers = {Answer::Alternate};
     dialogs.files = {path("short.txt"), path("back.txt")};
     command("FileOpen");
@@ -98,10 +100,7 @@ TEST_F(GridEditor, FileThatCannotBeOpenedOrSavedSaysSoAndLeavesTheEdits)
 // edits: the command goes on only once they are saved or given up.
 TEST_F(GridEditor, SaveQuestionLetsNewOpenAndCloseGoOnOnlyWhenTheEditsAreSafe)
 {
-    QFile other(path("other.txt"));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write("0,0,0,1");
-    other.close();
+    write("other.txt", "0,0,0,1");
     struct Reply {
         const char* what;
         Answer answer;
