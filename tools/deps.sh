@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
-          libgtest-dev fonts-dejavu-core xvfb xauth clang-format git
+          libfontconfig-dev libgtest-dev fonts-dejavu-core xvfb xauth clang-format git
           clang libclang-rt-14-dev) # clang and libFuzzer only for tools/fuzz.sh
 missing=()
 for p in "${packages[@]}"; do

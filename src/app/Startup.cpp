@@ -27,6 +27,7 @@ Startup::Startup(int& argc, char** argv)
 
 void Startup::start()
 {
+    fontWarmUp_.finish();
     FileTypes1::_Initialize();
     app_ = std::make_unique<App>();
     app_->setMenuBar(&MenuBar1::instance());

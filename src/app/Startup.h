@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/FontWarmUp.h"
+
 #include <memory>
 
 class QApplication;
@@ -24,6 +26,8 @@ public:
     int run();
 
 private:
+    // First, so that the font configuration is read while Qt starts.
+    fw::FontWarmUp fontWarmUp_;
     std::unique_ptr<QApplication> qtApp_;
     std::unique_ptr<App> app_;
 };
