@@ -8,6 +8,7 @@
 #include "ui/actionBtn.h"
 #include "ui/qvxCheckBox.h"
 #include "windows/HelpIcon.h"
+#include "windows/Named.h"
 #include "windows/ResultsScrn.h"
 #include "windows/helpScrn.h"
 #include "windows/startScrn.h"
@@ -46,20 +47,15 @@ CaptureScrn::CaptureScrn()
               {.mouseDown = [this](int index, int, int) { return theCBox_MouseDown(index); }})
 {
     QWidget* parent = content();
-    auto named = [this](auto* control, const char* name) {
-        control->setName(QString::fromLatin1(name));
-        return add(control);
-    };
-
     movetimer = new fw::Timer(this, fw::Timer::kOff, 1000);
     movetimer->onAction = [this] { movetimer_Action(); };
     // The first round opens half a second after the window is made.
     startTimer = new fw::Timer(this, fw::Timer::kOnce, 500);
     startTimer->onAction = [this] { startTimer_Action(); };
 
-    InstrTxt = named(new fw::StaticText(parent, {50, -1, 270, 20}, QString(),
-                                        fw::TextStyle{.size = 10, .color = QColor(255, 0, 0)}),
-                     "InstrTxt");
+    InstrTxt = add(named(new fw::StaticText(parent, {50, -1, 270, 20}, QString(),
+                                            fw::TextStyle{.size = 10, .color = QColor(255, 0, 0)}),
+                         "InstrTxt"));
     InstrTxt->onOpen = [this] { InstrTxt_Open(); };
 
     raceTimer = new fw::Timer(this, fw::Timer::kOff, kMediumMs);
@@ -68,16 +64,16 @@ CaptureScrn::CaptureScrn()
     pauseTimer->onAction = [this] { pauseTimer_Action(); };
 
     bkgCnv = gamePanel::addPanel(*this, "bkgCnv");
-    StaticText4 = named(
+    StaticText4 = add(named(
         new fw::StaticText(
             parent, {633, 260, 118, 20}, QStringLiteral("Number of Clicks"),
             fw::TextStyle{.size = 12, .color = QColor(255, 0, 0), .alignment = fw::kAlignCentre}),
-        "StaticText4");
-    StaticText5 = named(
+        "StaticText4"));
+    StaticText5 = add(named(
         new fw::StaticText(
             parent, {642, 345, 100, 20}, QStringLiteral("Total Score:"),
             fw::TextStyle{.size = 12, .color = QColor(88, 56, 255), .alignment = fw::kAlignCentre}),
-        "StaticText5");
+        "StaticText5"));
     totClicksFld = gamePanel::addCounter(
         *this, "totClicksFld", {642, 285, 100, 40}, [this] { return totclicks; },
         gamePanel::firstCounterTint);
@@ -87,24 +83,24 @@ CaptureScrn::CaptureScrn()
     closeCnv = gamePanel::addCloseButton(*this, {617, 446, 150, 30});
 
     StaticText6 =
-        named(new fw::StaticText(parent, {612, 41, 120, 20}, QStringLiteral("Movement Type")),
-              "StaticText6");
-    SingleMove = named(new qvxCheckBox(parent, {612, 63, 150, 24}), "SingleMove");
+        add(named(new fw::StaticText(parent, {612, 41, 120, 20}, QStringLiteral("Movement Type")),
+                  "StaticText6"));
+    SingleMove = add(named(new qvxCheckBox(parent, {612, 63, 150, 24}), "SingleMove"));
     SingleMove->onOpen = [this] { SingleMove_Open(); };
     SingleMove->onMouseUp = [this](int, int) { SingleMove_MouseUp(); };
-    autoMove = named(new qvxCheckBox(parent, {612, 92, 150, 24}), "autoMove");
+    autoMove = add(named(new qvxCheckBox(parent, {612, 92, 150, 24}), "autoMove"));
     autoMove->onOpen = [this] { autoMove_Open(); };
     autoMove->onMouseUp = [this](int, int) { autoMove_MouseUp(); };
 
-    StaticText7 = named(new fw::StaticText(parent, {612, 139, 120, 20}, QStringLiteral("Speed")),
-                        "StaticText7");
-    speedFast = named(new qvxCheckBox(parent, {612, 161, 150, 24}), "speedFast");
+    StaticText7 = add(named(
+        new fw::StaticText(parent, {612, 139, 120, 20}, QStringLiteral("Speed")), "StaticText7"));
+    speedFast = add(named(new qvxCheckBox(parent, {612, 161, 150, 24}), "speedFast"));
     speedFast->onOpen = [this] { speedFast_Open(); };
     speedFast->onMouseUp = [this](int, int) { speedFast_MouseUp(); };
-    speedMedium = named(new qvxCheckBox(parent, {612, 191, 150, 24}), "speedMedium");
+    speedMedium = add(named(new qvxCheckBox(parent, {612, 191, 150, 24}), "speedMedium"));
     speedMedium->onOpen = [this] { speedMedium_Open(); };
     speedMedium->onMouseUp = [this](int, int) { speedMedium_MouseUp(); };
-    speedSlow = named(new qvxCheckBox(parent, {612, 221, 150, 24}), "speedSlow");
+    speedSlow = add(named(new qvxCheckBox(parent, {612, 221, 150, 24}), "speedSlow"));
     speedSlow->onOpen = [this] { speedSlow_Open(); };
     speedSlow->onMouseUp = [this](int, int) { speedSlow_MouseUp(); };
     // The speeds show only in Auto Move, which a new window does not start in.

@@ -10,6 +10,7 @@
 #include "prefs/myPrefs.h"
 #include "ui/MenuBar1.h"
 #include "windows/HelpIcon.h"
+#include "windows/Named.h"
 #include "windows/ResultsScrn.h"
 #include "windows/helpScrn.h"
 #include "windows/startScrn.h"
@@ -46,49 +47,44 @@ GameScrn::GameScrn()
               .mouseUp = [this](int index, int x, int y) { theBox_MouseUp(index, x, y); }})
 {
     QWidget* parent = content();
-    auto named = [this](auto* control, const char* name, int index = -1) {
-        control->setName(QString::fromLatin1(name));
-        control->setIndex(index);
-        return add(control);
-    };
-
     newRoundTimer = new fw::Timer(this, 2, 700);
     newRoundTimer->onAction = [this] { newRoundTimer_Action(); };
 
-    StaticText1 = named(
+    StaticText1 = add(named(
         new fw::StaticText(
             parent, {638, 181, 108, 20}, QStringLiteral("Points Available:"),
             fw::TextStyle{.size = 12, .color = QColor(255, 0, 0), .alignment = fw::kAlignCentre}),
-        "StaticText1");
-    StaticText2 = named(
+        "StaticText1"));
+    StaticText2 = add(named(
         new fw::StaticText(
             parent, {642, 282, 100, 20}, QStringLiteral("Total Score:"),
             fw::TextStyle{.size = 12, .color = QColor(88, 56, 255), .alignment = fw::kAlignCentre}),
-        "StaticText2");
-    InstrTxt = named(new fw::StaticText(parent, {50, 0, 517, 18}, QStringLiteral("Please Wait!!!"),
-                                        fw::TextStyle{.size = 12, .color = QColor(40, 43, 255)}),
-                     "InstrTxt");
+        "StaticText2"));
+    InstrTxt =
+        add(named(new fw::StaticText(parent, {50, 0, 517, 18}, QStringLiteral("Please Wait!!!"),
+                                     fw::TextStyle{.size = 12, .color = QColor(40, 43, 255)}),
+                  "InstrTxt"));
 
     pauseTimer = new fw::Timer(this, 0, 1000);
     pauseTimer->onAction = [this] { pauseTimer_Action(); };
 
-    StaticText3 = named(
+    StaticText3 = add(named(
         new fw::StaticText(parent, {608, 80, 164, 16}, QStringLiteral("-- Badee Count --"),
                            fw::TextStyle{.size = 9, .bold = true, .alignment = fw::kAlignCentre}),
-        "StaticText3");
+        "StaticText3"));
 
     constexpr std::array<int, 5> indicatorLefts{646, 664, 682, 700, 718};
     for (int i = 0; i < kSlots; ++i) {
         const int left = indicatorLefts[static_cast<std::size_t>(i % 5)];
         const int top = i < 5 ? 100 : 122;
-        auto* indicator = named(new fw::Canvas(parent, {left, top, 16, 16}), "BadeePict", i);
+        auto* indicator = add(named(new fw::Canvas(parent, {left, top, 16, 16}), "BadeePict", i));
         indicator->onPaint = [this, i](fw::Graphics& g) { BadeePict_Paint(i, g); };
         BadeePict[static_cast<std::size_t>(i)] = indicator;
     }
 
-    RoundBox = named(new fw::StaticText(parent, {608, 40, 164, 20}, QString(),
-                                        fw::TextStyle{.alignment = fw::kAlignCentre}),
-                     "RoundBox");
+    RoundBox = add(named(new fw::StaticText(parent, {608, 40, 164, 20}, QString(),
+                                            fw::TextStyle{.alignment = fw::kAlignCentre}),
+                         "RoundBox"));
 
     curScFld = gamePanel::addCounter(
         *this, "curScFld", {642, 206, 100, 40}, [this] { return myCurScore; },
@@ -106,8 +102,8 @@ GameScrn::GameScrn()
         {569, 250, 24, 24}, // right of it
     }};
     for (int i = 0; i < 4; ++i) {
-        auto* light =
-            named(new fw::Canvas(parent, lightBounds[static_cast<std::size_t>(i)]), "DirLt", i);
+        auto* light = add(
+            named(new fw::Canvas(parent, lightBounds[static_cast<std::size_t>(i)]), "DirLt", i));
         light->onPaint = [this, i](fw::Graphics& g) { DirLt_Paint(i, g); };
         DirLt[static_cast<std::size_t>(i)] = light;
     }

@@ -6,6 +6,7 @@
 #include "games/board/GamePanel.h"
 #include "ui/MenuBar1.h"
 #include "windows/HelpIcon.h"
+#include "windows/Named.h"
 #include "windows/helpScrn.h"
 #include "windows/startScrn.h"
 
@@ -41,23 +42,18 @@ amazeScrn::amazeScrn()
            {.paint = [this](int index, fw::Graphics& g) { aBox_Paint(index, g); }})
 {
     QWidget* parent = content();
-    auto named = [this](auto* control, const char* name) {
-        control->setName(QString::fromLatin1(name));
-        return add(control);
-    };
-
     InstrTxt =
-        named(new fw::StaticText(parent, {45, 0, 527, 18}, QString(),
-                                 fw::TextStyle{.size = 12, .color = QColor(0x28, 0x2B, 0xFF)}),
-              "InstrTxt");
+        add(named(new fw::StaticText(parent, {45, 0, 527, 18}, QString(),
+                                     fw::TextStyle{.size = 12, .color = QColor(0x28, 0x2B, 0xFF)}),
+                  "InstrTxt"));
     moveCtFld = gamePanel::addCounter(
         *this, "moveCtFld", {642, 126, 100, 40}, [this] { return moveCt; },
         gamePanel::firstCounterTint);
     StaticText1 =
-        named(new fw::StaticText(
-                  parent, {632, 102, 120, 20}, QStringLiteral("Number of Moves"),
-                  fw::TextStyle{.color = kPanelCaptionColor, .alignment = fw::kAlignCentre}),
-              "StaticText1");
+        add(named(new fw::StaticText(
+                      parent, {632, 102, 120, 20}, QStringLiteral("Number of Moves"),
+                      fw::TextStyle{.color = kPanelCaptionColor, .alignment = fw::kAlignCentre}),
+                  "StaticText1"));
     closeCnv = gamePanel::addCloseButton(*this, {617, 440, 150, 30});
 
     showTimer = new fw::Timer(this, fw::Timer::kOff, kTickMs);
@@ -67,23 +63,23 @@ amazeScrn::amazeScrn()
     breakTimer = new fw::Timer(this, fw::Timer::kOff, kTickMs);
     breakTimer->onAction = [this] { breakTimer_Action(); };
 
-    gridNames = named(new fw::PopupMenu(parent, {620, 235, 144, 20}), "gridNames");
+    gridNames = add(named(new fw::PopupMenu(parent, {620, 235, 144, 20}), "gridNames"));
     gridNames->onChange = [this] { gridNames_Change(); };
     // The arrow keys must keep reaching stlFocus: a pop-up that took the focus
     // when the player opened it and then chose nothing would swallow them, and
     // Tibbly would no longer move.
     gridNames->setFocusPolicy(Qt::NoFocus);
     StaticText2 =
-        named(new fw::StaticText(
-                  parent, {620, 206, 144, 20}, QStringLiteral("Select A Grid"),
-                  fw::TextStyle{.color = kPanelCaptionColor, .alignment = fw::kAlignCentre}),
-              "StaticText2");
+        add(named(new fw::StaticText(
+                      parent, {620, 206, 144, 20}, QStringLiteral("Select A Grid"),
+                      fw::TextStyle{.color = kPanelCaptionColor, .alignment = fw::kAlignCentre}),
+                  "StaticText2"));
     helpCnv = gamePanel::addHelpIcon(*this, {676, 488, 32, 32}, helpScrn::kMazePage);
 
     // Outside the window's 780 pixels, so never seen: it only takes the keys.
     fw::EditFieldOptions keyField;
     keyField.verticalScrollBar = true;
-    stlFocus = named(new fw::EditField(parent, {814, 115, 80, 22}, keyField), "stlFocus");
+    stlFocus = add(named(new fw::EditField(parent, {814, 115, 80, 22}, keyField), "stlFocus"));
     stlFocus->onKeyDown = [this](const QString& key) { return stlFocus_KeyDown(key); };
 
     AddMenuHandlers();

@@ -8,6 +8,7 @@
 #include "games/board/GamePanel.h"
 #include "ui/FileTypes1.h"
 #include "ui/MenuBar1.h"
+#include "windows/Named.h"
 #include "windows/startScrn.h"
 
 namespace tibbly {
@@ -56,18 +57,14 @@ createGrid::createGrid()
             .paint = [this](int index, fw::Graphics& g) { aBox_Paint(index, g); }})
 {
     QWidget* parent = content();
-    auto named = [this](auto* control, const char* name) {
-        control->setName(QString::fromLatin1(name));
-        return add(control);
-    };
-    StaticText1 = named(new fw::StaticText(parent, {592, 30, 184, 363}, kInstructions,
-                                           fw::TextStyle{.multiline = true}),
-                        "StaticText1");
+    StaticText1 = add(named(new fw::StaticText(parent, {592, 30, 184, 363}, kInstructions,
+                                               fw::TextStyle{.multiline = true}),
+                            "StaticText1"));
     StaticText2 =
-        named(new fw::StaticText(
-                  parent, {592, 0, 184, 20}, QStringLiteral("-- Instructions --"),
-                  fw::TextStyle{.color = QColor(255, 6, 235), .alignment = fw::kAlignCentre}),
-              "StaticText2");
+        add(named(new fw::StaticText(
+                      parent, {592, 0, 184, 20}, QStringLiteral("-- Instructions --"),
+                      fw::TextStyle{.color = QColor(255, 6, 235), .alignment = fw::kAlignCentre}),
+                  "StaticText2"));
     closeCnv = gamePanel::addCloseButton(*this, {609, 434, 150, 30});
     AddMenuHandlers();
 }
