@@ -7,14 +7,10 @@ namespace tibbly::mazeRules {
 
 using board::Direction;
 
-namespace {
-
 bool isWall(const Walls& walls, int box)
 {
     return board::isOnBoard(box) && walls[static_cast<std::size_t>(box)];
 }
-
-} // namespace
 
 Direction arrowDirection(int code)
 {
