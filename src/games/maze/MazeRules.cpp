@@ -7,11 +7,18 @@ namespace tibbly::mazeRules {
 
 using board::Direction;
 
-namespace {
-
 bool isWall(const Walls& walls, int box)
 {
     return board::isOnBoard(box) && walls[static_cast<std::size_t>(box)];
+}
+
+namespace {
+
+// A box a Badee may be drawn onto, Badees aside. Counting and drawing share
+// it, so a box that is counted free is one that a draw accepts.
+bool isFreeForBadee(const Walls& walls, int tibblyPos, int box)
+{
+    return !isWall(walls, box) && box != tibblyPos;
 }
 
 } // namespace
@@ -57,7 +64,7 @@ int freeBoxCount(const Walls& walls, int tibblyPos)
 {
     int count = 0;
     for (int box = kFirstBadeeBox; box <= kLastBadeeBox; ++box)
-        if (!isWall(walls, box) && box != tibblyPos)
+        if (isFreeForBadee(walls, tibblyPos, box))
             ++count;
     return count;
 }
@@ -72,7 +79,7 @@ std::vector<int> placeBadees(int count, const Walls& walls, int tibblyPos,
         const int box = draw(kFirstBadeeBox, kLastBadeeBox);
         // Every placed Badee takes a free box, so a free box always remains
         // while fewer than `placeable` are placed and the drawing ends.
-        if (!isWall(walls, box) && box != tibblyPos &&
+        if (isFreeForBadee(walls, tibblyPos, box) &&
             std::find(badees.begin(), badees.end(), box) == badees.end())
             badees.push_back(box);
     }

@@ -24,6 +24,9 @@ constexpr int kLastBadeeBox = kLastBox - 1;
 constexpr int kMinBreakPoint = 4;
 constexpr int kMaxBreakPoint = 12;
 
+// Whether box is a brick wall; a box off the board never is.
+[[nodiscard]] bool isWall(const Walls& walls, int box);
+
 // The arrow keys' direction codes: 0 left, 1 right, 2 down, 3 up.
 [[nodiscard]] board::Direction arrowDirection(int code);
 

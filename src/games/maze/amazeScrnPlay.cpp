@@ -108,10 +108,7 @@ void amazeScrn::hndlKeyPressed(int direction)
     }
 }
 
-bool amazeScrn::checkBlock(int box) const
-{
-    return board::isOnBoard(box) && boxBlock[static_cast<std::size_t>(box)];
-}
+bool amazeScrn::checkBlock(int box) const { return isWall(boxBlock, box); }
 
 bool amazeScrn::checkBadee(int box) const
 {
