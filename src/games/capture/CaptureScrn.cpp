@@ -109,10 +109,7 @@ CaptureScrn::CaptureScrn()
     helpCnv = gamePanel::addHelpIcon(*this, {671, 488, 32, 32}, helpScrn::kCapturePage);
 
     introWait = new fw::Timer(this, fw::Timer::kOff, 1000);
-    introWait->onAction = [this] {
-        introWait->setMode(fw::Timer::kOff);
-        openRound();
-    };
+    introWait->onAction = [this] { openRound(); };
 
     AddMenuHandlers();
 }
