@@ -165,10 +165,8 @@ bool Window::agreesToQuit() { return closed_ || !Event_CancelClose(true); }
 bool Window::closeForQuit()
 {
     quitting_ = true;
-    agreedToQuit_ = true;
     const bool closed = Close();
     quitting_ = false;
-    agreedToQuit_ = false;
     return closed;
 }
 
@@ -182,8 +180,9 @@ void Window::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // A window that agreed to the quit is not asked a second time.
-    if (!agreedToQuit_ && Event_CancelClose(quitting_)) {
+    // A window closing for the quit agreed to it already and is not asked a
+    // second time.
+    if (!quitting_ && Event_CancelClose(false)) {
         event->ignore();
         return;
     }

@@ -105,9 +105,9 @@ public:
     static const QString kDown;
 
 protected:
-    // True while the window closes on behalf of quitting the application, from
-    // its CancelClose through its Close: a window that would open another on
-    // closing does not then.
+    // True while the window closes on behalf of quitting the application, in
+    // its Close event: a window that would open another on closing does not
+    // then. (Its CancelClose was asked before, with appQuitting true.)
     [[nodiscard]] bool closingForQuit() const { return quitting_; }
 
     virtual void Event_Open() {}
@@ -136,7 +136,6 @@ private:
     bool opened_ = false;
     bool closed_ = false;
     bool quitting_ = false;
-    bool agreedToQuit_ = false;
     bool visibleByLayout_ = true;
 };
 
