@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QRect>
 
-#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -17,11 +16,14 @@ using tibbly::CnvBtn;
 
 namespace {
 
-// The smallest rectangle holding every pixel near the colour in each channel
+// The smallest rectangle holding every pixel near the colour, whose channels
+// are each full or empty: a full channel reads over 200, an empty one under 60
 // (the edges of the letters are blended with what lies under them).
 QRect boundsOf(const QImage& image, const QColor& colour)
 {
-    const auto near = [](int a, int b) { return std::abs(a - b) < 60; };
+    const auto near = [](int value, int channel) {
+        return channel > 127 ? value > 200 : value < 60;
+    };
     QRect found;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
