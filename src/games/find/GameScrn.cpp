@@ -47,7 +47,7 @@ GameScrn::GameScrn()
               .mouseUp = [this](int index, int x, int y) { theBox_MouseUp(index, x, y); }})
 {
     QWidget* parent = content();
-    newRoundTimer = new fw::Timer(this, 2, 700);
+    newRoundTimer = new fw::Timer(this, fw::Timer::kRepeating, 700);
     newRoundTimer->onAction = [this] { newRoundTimer_Action(); };
 
     StaticText1 = add(named(
@@ -65,7 +65,7 @@ GameScrn::GameScrn()
                                      fw::TextStyle{.size = 12, .color = QColor(40, 43, 255)}),
                   "InstrTxt"));
 
-    pauseTimer = new fw::Timer(this, 0, 1000);
+    pauseTimer = new fw::Timer(this, fw::Timer::kOff, 1000);
     pauseTimer->onAction = [this] { pauseTimer_Action(); };
 
     StaticText3 = add(named(
@@ -117,7 +117,10 @@ GameScrn::~GameScrn() = default;
 
 GameScrn* GameScrn::instance() { return fw::implicitInstance<GameScrn>(); }
 
-bool GameScrn::isGameOver() const { return endOfGame && pauseTimer && pauseTimer->Mode() == 0; }
+bool GameScrn::isGameOver() const
+{
+    return endOfGame && pauseTimer && pauseTimer->Mode() == fw::Timer::kOff;
+}
 
 // Window events --------------------------------------------------------------
 
@@ -131,13 +134,13 @@ void GameScrn::Event_Close()
 {
     // A score whose game-over pause had not yet run out is handed over now:
     // closing the window must not cost the player his place in the table.
-    const bool scorePending = endOfGame && pauseTimer && pauseTimer->Mode() != 0;
+    const bool scorePending = endOfGame && pauseTimer && pauseTimer->Mode() != fw::Timer::kOff;
     // The window lingers until it is deleted; its timers must not act for it
     // in the meantime.
     if (newRoundTimer)
-        newRoundTimer->setMode(0);
+        newRoundTimer->setMode(fw::Timer::kOff);
     if (pauseTimer)
-        pauseTimer->setMode(0);
+        pauseTimer->setMode(fw::Timer::kOff);
     if (closingForQuit())
         return;
     startScrn::instance()->Show();
