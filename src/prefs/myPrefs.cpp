@@ -31,17 +31,18 @@ void myPrefs::readPrefFile()
         return;
     case fw::ReadStatus::TooLarge:
     case fw::ReadStatus::Failed:
-        // A file that cannot be read, or is larger than any this layout can
-        // hold, is damaged past reading: the defaults for this run, and the
-        // file left alone.
+        // A file that cannot be read (no permission, a read error), or is
+        // larger than any this layout can hold: the defaults for this run. What
+        // it holds may still be the player's, so no save of this run replaces it.
         fromBytes(QByteArray());
+        keepUnreadFile_ = true;
         return;
     }
 }
 
 void myPrefs::writePrefFile()
 {
-    if (!fw::writeFileAtomically(filePath(), toBytes()))
+    if (keepUnreadFile_ || !fw::writeFileAtomically(filePath(), toBytes()))
         fw::MsgBox(QStringLiteral("Unable to write Preferences File"));
     // Cleared also after a failure, so that quitting does not try again.
     fileDirty = false;

@@ -37,7 +37,8 @@ public:
 
     // Fills the store from the file, or writes a new file with the defaults
     // when there is none. A damaged file is read as far as it makes sense and
-    // is left as it is on disk.
+    // is left as it is on disk; a file that could not be read at all is never
+    // replaced, and every save of this run is refused with the message.
     void readPrefFile();
     // Writes the whole file and clears fileDirty, also when the write fails
     // (the player is told once).
@@ -56,6 +57,9 @@ public:
     void fromBytes(const QByteArray& bytes);
     // Whether two stores hold the same (and so write the same file).
     [[nodiscard]] bool operator==(const myPrefs& other) const;
+
+private:
+    bool keepUnreadFile_ = false;
 };
 
 // A hall entry is the player's name followed by the score as six digits, as in
