@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <fcntl.h>
@@ -196,6 +195,46 @@ std::optional<QByteArray> readWholeFile(const QString& path)
     return std::move(result.bytes);
 }
 
+namespace {
+
+// Saves write to a hidden file beside their target, named after it and ending
+// in kSaveEnding, so that one left behind by a kill can be told from any other
+// file without doubt.
+constexpr QLatin1StringView kSaveEnding(".tibbly-save");
+
+bool isSaveName(const QString& name)
+{
+    return name.size() > 1 + kSaveEnding.size() && name.startsWith(u'.') &&
+           name.endsWith(kSaveEnding);
+}
+
+// The file a save replaces: the target itself, or the file that a link there
+// names, followed link by link.
+QString finalTarget(const QString& path)
+{
+    QFileInfo target(path);
+    for (int depth = 0; depth < 64 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    return target.isSymLink() ? path : target.absoluteFilePath();
+}
+
+// Writes all of data to fd, as often as the system takes only part of it.
+bool writeAll(int fd, const QByteArray& data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t wrote = ::write(fd, data.constData() + done, std::size_t(data.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+} // namespace
+
 WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
 {
     // A rename over a FIFO or a device (or a link to one) would put our file
@@ -203,28 +242,64 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return failure(path, QStringLiteral("not a regular file"));
-    const QString folder = info.absolutePath();
+    const QString target = finalTarget(path);
+    const QFileInfo targetInfo(target);
+    const QString folder = targetInfo.absolutePath();
     if (!QDir().mkpath(folder))
         return failure(folder, QStringLiteral("cannot make the folder"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    // QSaveFile buffers what is written, and its commit flushes without
-    // checking: on a full disk it would put a short file in place of the old
-    // one. So the data is flushed and synced, and each step checked, first.
-    if (file.write(data) != data.size() || !file.flush()) {
-        const WriteResult result = failure(path, file.errorString());
-        file.cancelWriting();
-        return result;
+
+    struct stat old {};
+    const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    if (replacing && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
+        return failure(target, systemError(errno));
+
+    // The new file is private until it holds everything; it then takes the
+    // old file's permissions. Its name carries the target's, cut so that a
+    // long name still leaves room for the rest within the system's limit.
+    const QString stem = folder + QStringLiteral("/.") +
+                         QString::fromUtf8(utf8Prefix(targetInfo.fileName(), 200)) + u'.' +
+                         QString::number(::getpid());
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = QFile::encodeName(stem + u'-' + QString::number(attempt) + kSaveEnding);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    replacing ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            return failure(target, systemError(errno));
     }
-    if (::fsync(file.handle()) != 0) {
-        const WriteResult result = failure(path, systemError(errno));
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
+    if (fd < 0)
+        return failure(target, QStringLiteral("no free name for the new file"));
+    const Descriptor file(fd);
+    const auto abandon = [&](int error) {
+        ::unlink(temporary.constData());
+        return failure(target, systemError(error));
+    };
+    if (!writeAll(file.fd(), data))
+        return abandon(errno);
+    if (replacing && ::fchmod(file.fd(), old.st_mode & 07777) != 0)
+        return abandon(errno);
+    if (::fsync(file.fd()) != 0)
+        return abandon(errno);
+    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
+        return abandon(errno);
     return syncFolder(folder);
+}
+
+void removeLeftoverSaves(const QString& folder)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(
+        {u'*' + kSaveEnding}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        if (!isSaveName(name))
+            continue;
+        // Only a regular file is ours; the name alone could be anyone's link.
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat entry {};
+        if (::lstat(path.constData(), &entry) == 0 && S_ISREG(entry.st_mode))
+            ::unlink(path.constData());
+    }
 }
 
 } // namespace fw

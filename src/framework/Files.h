@@ -88,7 +88,12 @@ private:
 // Writes a file whole by writing a new file beside it and renaming it over the
 // old one, then syncing the folder, so that neither a failure nor a power cut
 // leaves a half-written file: on failure the old file is as it was. Makes the
-// folder when it is missing. Replaces only a regular file (or a link to one).
+// folder when it is missing. Replaces only a regular file (or a link to one,
+// whose file is replaced), keeping its permissions.
 [[nodiscard]] WriteResult writeFileAtomically(const QString& path, const QByteArray& data);
+// Removes from folder the new files of saves that a kill cut short before they
+// took their target's place. Only files that writeFileAtomically names are
+// removed, so this must run only while no other program of ours saves there.
+void removeLeftoverSaves(const QString& folder);
 
 } // namespace fw

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
@@ -49,7 +51,8 @@ protected:
     }
     [[nodiscard]] QStringList folderContents() const
     {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
     }
 
     QTemporaryDir dir;
@@ -109,6 +112,42 @@ TEST_F(AtomicWrite, OnlyARegularFileIsReplaced)
     ASSERT_TRUE(fw::writeFileAtomically(fileLink, "through the link").ok());
     EXPECT_TRUE(QFileInfo(fileLink).isSymLink());
     EXPECT_EQ(fw::readWholeFile(path), QByteArray("through the link"));
+}
+
+TEST_F(AtomicWrite, ASaveKilledMidwayLeavesOnlyAFileThatIsKnownAsOursAndRemoved)
+{
+    // Files that only look like a save's: none of them is ever removed.
+    const QStringList others = {QStringLiteral("store.bin.WCVjpF"), QStringLiteral(".hidden"),
+                                QStringLiteral("x.tibbly-save"), QStringLiteral(".tibbly-save"),
+                                QStringLiteral(".link.tibbly-save")};
+    for (const QString& name : others.mid(0, 4)) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFile::link(path, dir.filePath(others.last())));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral(".folder.tibbly-save")));
+
+    // The child is killed by the system as its write passes the size limit,
+    // in the middle of the save.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        (void)fw::writeFileAtomically(path, QByteArray(100'000, 'n'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(fw::readWholeFile(path), QByteArray("old contents"));
+    ASSERT_EQ(folderContents().size(), others.size() + 3) << "the new file is left behind";
+
+    fw::removeLeftoverSaves(dir.path());
+    QStringList kept =
+        others + QStringList{QStringLiteral("store.bin"), QStringLiteral(".folder.tibbly-save")};
+    kept.sort();
+    EXPECT_EQ(folderContents(), kept);
 }
 
 TEST(ReadFile, OnlyARegularFileWithinTheLimitIsRead)
