@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     tibbly::Startup startup(argc, argv);
     QuitOnFirstPaint quitter;
     qApp->installEventFilter(&quitter);
-    startup.start();
+    if (!startup.start())
+        return 1;
     return startup.run();
 }

@@ -3,6 +3,7 @@
 int main(int argc, char* argv[])
 {
     tibbly::Startup startup(argc, argv);
-    startup.start();
+    if (!startup.start())
+        return 0;
     return startup.run();
 }

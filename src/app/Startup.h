@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/FontWarmUp.h"
+#include "framework/InstanceLock.h"
 
 #include <memory>
 
@@ -20,14 +21,19 @@ public:
     Startup(const Startup&) = delete;
     Startup& operator=(const Startup&) = delete;
 
-    // Opens the application and shows the start window.
-    void start();
+    // Opens the application and shows the start window. False when another
+    // copy of the game runs on the same preferences: the player has been told,
+    // nothing was read or written, and the program is to end.
+    [[nodiscard]] bool start();
     // Runs the event loop until the player quits.
     int run();
 
 private:
     // First, so that the font configuration is read while Qt starts.
     fw::FontWarmUp fontWarmUp_;
+    // Held until everything else is gone, so that the last save at quit is
+    // made under it.
+    std::unique_ptr<fw::InstanceLock> instanceLock_;
     std::unique_ptr<QApplication> qtApp_;
     std::unique_ptr<App> app_;
 };
