@@ -2,6 +2,7 @@
 // then two seconds of the event loop with nothing moving, then the memory
 // with the find game open.
 #include "app/Startup.h"
+#include "framework/Sound.h"
 #include "games/find/GameScrn.h"
 
 #include "Measure.h"
@@ -16,8 +17,10 @@ using bench::runEventLoopFor;
 
 int main(int argc, char* argv[])
 {
+    fw::Sound::setAudioModule(QStringLiteral(BENCH_AUDIO_MODULE));
     tibbly::Startup startup(argc, argv);
-    startup.start();
+    if (!startup.start())
+        return 1;
     runEventLoopFor(1000);
     std::printf("memory with the start window open: %.1f MB (target under 34 MB)\n",
                 residentMegabytes());

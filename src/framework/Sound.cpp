@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPluginLoader>
-#include <QStringList>
 
 namespace fw {
 
@@ -21,36 +20,32 @@ struct AudioModule {
 AudioModule audio;
 std::function<void(const Sound&)> playObserver;
 
-QStringList audioModuleCandidates()
+// Only the module beside the program is ever loaded: code is never taken from
+// a folder that someone else may write to. Tests and benchmarks, which live in
+// folders of their own, name the module they load.
+QString audioModulePath()
 {
     if (!audio.path.isEmpty())
-        return {audio.path};
-    // Beside the program wherever it was copied to; the build tree lets tests
-    // and benchmarks, which live in folders of their own, find it too.
-    const QString name = QStringLiteral(FW_AUDIO_MODULE_NAME);
-    QStringList candidates{QCoreApplication::applicationDirPath() + u'/' + name,
-                           QStringLiteral(FW_AUDIO_MODULE_BUILD_DIR) + u'/' + name};
-    candidates.removeDuplicates();
-    return candidates;
+        return audio.path;
+    return QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(FW_AUDIO_MODULE_NAME);
 }
 
 AudioPlugin* loadAudioModule()
 {
-    QStringList failures;
-    for (const QString& file : audioModuleCandidates()) {
-        QPluginLoader loader(file);
-        // The module stays loaded for good: voices made by it outlive any loader.
-        QObject* root = loader.instance();
-        if (auto* plugin = qobject_cast<AudioPlugin*>(root))
-            return plugin;
-        if (root)
-            failures.append(QStringLiteral("%1 is not an audio module").arg(file));
-        else if (!QFile::exists(file))
-            failures.append(QStringLiteral("%1 does not exist").arg(file));
-        else
-            failures.append(loader.errorString());
-    }
-    qWarning().noquote() << "Sounds stay silent:" << failures.join(QStringLiteral("; "));
+    const QString file = audioModulePath();
+    QPluginLoader loader(file);
+    // The module stays loaded for good: voices made by it outlive any loader.
+    QObject* root = loader.instance();
+    if (auto* plugin = qobject_cast<AudioPlugin*>(root))
+        return plugin;
+    QString failure;
+    if (root)
+        failure = QStringLiteral("%1 is not an audio module").arg(file);
+    else if (!QFile::exists(file))
+        failure = QStringLiteral("%1 does not exist").arg(file);
+    else
+        failure = loader.errorString();
+    qWarning().noquote() << "Sounds stay silent:" << failure;
     return nullptr;
 }
 

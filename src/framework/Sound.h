@@ -30,10 +30,11 @@ public:
     [[nodiscard]] int playCount() const { return playCount_; }
 
     // The audio module is loaded on the first Play that has something to play,
-    // from beside the program or else from the build tree; where it cannot be
-    // loaded, every sound stays silent and the first Play says why on standard
-    // error. Tests switch audio off, or name the module to load (an empty path
-    // goes back to looking for it); either setting makes the next Play look again.
+    // from beside the program and from nowhere else; where it cannot be loaded,
+    // every sound stays silent and the first Play says why on standard error.
+    // Tests and benchmarks switch audio off, or name the module to load (an
+    // empty path goes back to the one beside the program); either setting makes
+    // the next Play look again.
     static void setAudioEnabled(bool enabled);
     static void setAudioModule(QString path);
     [[nodiscard]] static bool audioModuleLoaded();
