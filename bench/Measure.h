@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -38,14 +39,39 @@ inline void runEventLoopFor(int ms)
     loop.exec();
 }
 
-// The mean time of one full repaint of window, in milliseconds.
+// Counts the paint events that reach one widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// The mean time of one full repaint of window, in milliseconds. A window that
+// is not on screen paints nothing, so it is shown and its exposure awaited
+// first; where it still does not paint, the figure is -1.
 inline double repaintMs(QWidget& window, int repaints = 300)
 {
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           waited.elapsed() < 5000)
+        runEventLoopFor(10);
+    PaintCounter counter(window);
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < repaints; ++i)
         window.repaint();
-    return double(timer.nsecsElapsed()) / 1e6 / repaints;
+    const double ms = double(timer.nsecsElapsed()) / 1e6 / repaints;
+    return counter.paints == repaints ? ms : -1;
 }
 
 } // namespace bench

@@ -10,6 +10,7 @@
 #include "framework/Clock.h"
 #include "framework/ImplicitInstance.h"
 #include "framework/Random.h"
+#include "framework/Sound.h"
 #include "games/board/Board.h"
 #include "games/capture/CaptureScrn.h"
 #include "ui/qvxCheckBox.h"
@@ -82,8 +83,10 @@ int playFastRound(fw::TestClock& clock)
 
 int main(int argc, char* argv[])
 {
+    fw::Sound::setAudioModule(QStringLiteral(BENCH_AUDIO_MODULE));
     tibbly::Startup startup(argc, argv);
-    startup.start();
+    if (!startup.start())
+        return 1;
     runEventLoopFor(500);
 
     const double firstOpening = openingMs();
