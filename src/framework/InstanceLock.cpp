@@ -1,28 +1,40 @@
 #include "InstanceLock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace fw {
 
-InstanceLock::InstanceLock(const QString& path) : lock_(std::make_unique<QLockFile>(path))
+InstanceLock::InstanceLock(const QString& path)
 {
-    // A copy may run for days, so a lock is never judged stale by its age: only
-    // when the process that wrote it is gone.
-    lock_->setStaleLockTime(0);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        outcome_ = Outcome::Unavailable;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return;
+    // The file itself holds nothing and stays: removing it would let a copy
+    // that opened it a moment before lock a file that no longer has a name.
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0)
+        return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        outcome_ = Outcome::Held;
         return;
     }
-    if (lock_->tryLock(0))
-        outcome_ = Outcome::Held;
-    else if (lock_->error() == QLockFile::LockFailedError)
+    if (errno == EWOULDBLOCK)
         outcome_ = Outcome::HeldElsewhere;
-    else
-        outcome_ = Outcome::Unavailable;
+    ::close(fd_);
+    fd_ = -1;
 }
 
-InstanceLock::~InstanceLock() = default;
+InstanceLock::~InstanceLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
 
 } // namespace fw

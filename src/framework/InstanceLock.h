@@ -2,15 +2,12 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace fw {
 
 // Keeps a second copy of the program off the files that one copy uses: a lock
-// file, taken when the object is made and held for as long as it lives. A lock
-// left by a copy that was killed is taken over, so it never blocks a start.
+// on a file, taken when the object is made and held for as long as it lives.
+// The system lets go of the lock when the process ends, however it ends, so a
+// copy that was killed never blocks the next start.
 class InstanceLock {
 public:
     enum class Outcome {
@@ -30,7 +27,7 @@ public:
     [[nodiscard]] Outcome outcome() const { return outcome_; }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
     Outcome outcome_ = Outcome::Unavailable;
 };
 

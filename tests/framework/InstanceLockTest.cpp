@@ -8,34 +8,42 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+
 using Outcome = fw::InstanceLock::Outcome;
 
-TEST(InstanceLock, OneHolderAtATimeAndALockLeftByAKilledCopyIsTakenOver)
+TEST(InstanceLock, OneHolderAtATimeAndAKilledCopyBlocksNothing)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("folder/prefs.lock"));
 
-    // A copy that dies without letting go of the lock.
+    // Another copy takes the lock, says so, and runs until it is killed.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         const fw::InstanceLock lock(path);
-        ::_exit(lock.outcome() == Outcome::Held ? 0 : 1);
+        const char held = lock.outcome() == Outcome::Held ? 'y' : 'n';
+        (void)::write(pipeEnds[1], &held, 1);
+        for (;;)
+            ::pause();
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFile::exists(path));
+    char held = 0;
+    ASSERT_EQ(::read(pipeEnds[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    EXPECT_EQ(fw::InstanceLock(path).outcome(), Outcome::HeldElsewhere);
 
+    ::kill(child, SIGKILL);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
     {
         const fw::InstanceLock first(path);
         EXPECT_EQ(first.outcome(), Outcome::Held);
-        const fw::InstanceLock second(path);
-        EXPECT_EQ(second.outcome(), Outcome::HeldElsewhere);
+        EXPECT_EQ(fw::InstanceLock(path).outcome(), Outcome::HeldElsewhere);
     }
-    EXPECT_FALSE(QFile::exists(path));
-    const fw::InstanceLock again(path);
-    EXPECT_EQ(again.outcome(), Outcome::Held);
+    EXPECT_EQ(fw::InstanceLock(path).outcome(), Outcome::Held);
 }
 
 TEST(InstanceLock, WhereNoLockCanBeMadeNobodyHoldsIt)
