@@ -237,21 +237,20 @@ bool writeAll(int fd, const QByteArray& data)
 
 WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
 {
+    const QString target = finalTarget(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old {};
+    const bool replacing = ::stat(targetName.constData(), &old) == 0;
     // A rename over a FIFO or a device (or a link to one) would put our file
     // where something else belongs.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    if (replacing && !S_ISREG(old.st_mode))
         return failure(path, QStringLiteral("not a regular file"));
-    const QString target = finalTarget(path);
+    if (replacing && ::access(targetName.constData(), W_OK) != 0)
+        return failure(target, systemError(errno));
     const QFileInfo targetInfo(target);
     const QString folder = targetInfo.absolutePath();
     if (!QDir().mkpath(folder))
         return failure(folder, QStringLiteral("cannot make the folder"));
-
-    struct stat old {};
-    const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
-    if (replacing && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
-        return failure(target, systemError(errno));
 
     // The new file is private until it holds everything; it then takes the
     // old file's permissions. Its name carries the target's, cut so that a
@@ -281,7 +280,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
         return abandon(errno);
     if (::fsync(file.fd()) != 0)
         return abandon(errno);
-    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
+    if (::rename(temporary.constData(), targetName.constData()) != 0)
         return abandon(errno);
     return syncFolder(folder);
 }
@@ -289,8 +288,8 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& data)
 void removeLeftoverSaves(const QString& folder)
 {
     const QDir dir(folder);
-    const QStringList names = dir.entryList(
-        {u'*' + kSaveEnding}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    const QStringList names =
+        dir.entryList({u'*' + kSaveEnding}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         if (!isSaveName(name))
             continue;
